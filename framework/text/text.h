@@ -30,6 +30,8 @@ std::string Str(double value);
 // copied where they stand before or after the digits. Values that are not
 // numbers read "NaN", infinities "Inf" with their sign.
 std::string Format(double value, std::string_view pattern);
+// The same text appended to out, for callers that build long texts.
+void AppendFormat(std::string& out, double value, std::string_view pattern);
 
 // Field n (counted from 1) of text cut at every occurrence of separator;
 // the empty text when n is past the last field or below 1.
