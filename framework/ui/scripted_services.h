@@ -1,0 +1,79 @@
+// A scripted stand-in for the modal services, for tests. It records every
+// call in order as a short text and answers from queues; an unscripted
+// question gets a safe default (No, cancel) and is marked "(unscripted)".
+//
+//   fw::ScriptedServices script;            // installs itself for its lifetime
+//   script.AnswerMsgBox(fw::kAnswerYes);
+//   script.AnswerPrinterDialog("/tmp/out.pdf");   // or script.CancelPrinterDialog()
+//   ... drive the window ...
+//   EXPECT_THAT(script.calls(), ElementsAre("Beep", "MsgBox: Nothing to print."));
+//
+// Call texts:
+//   "MsgBox: <text>"                      one-button box
+//   "MsgBox 36: <text> -> 6"              with buttons and the answer given
+//   "Beep"
+//   "OpenPrinterDialog -> <pdf path>" / "OpenPrinterDialog -> cancel"
+//   "ExportPicture <w>x<h> -> <path>" / "ExportPicture <w>x<h> -> cancel"
+//   "SetClipboardPicture <w>x<h>"
+//   "ClipboardPicture"
+//   "UnhandledException: <description>"
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/ui/services.h"
+
+namespace fw {
+
+class ScriptedServices : public Services {
+ public:
+  ScriptedServices();  // installs itself
+  ~ScriptedServices() override;
+
+  // Answers for the next MsgBox with buttons, in order.
+  void AnswerMsgBox(Integer answer);
+  // The next printer dialog gives a PDF page surface writing to that file.
+  void AnswerPrinterDialog(const std::string& pdfPath);
+  void CancelPrinterDialog();
+  // The next export writes the picture to that file (format from its suffix).
+  void AnswerExport(const std::string& path);
+  void CancelExport();
+
+  const std::vector<std::string>& calls() const { return calls_; }
+  void ClearCalls() { calls_.clear(); }
+  // How many recorded calls are exactly that text.
+  int Count(const std::string& call) const;
+  // Calls beginning with that prefix.
+  std::vector<std::string> CallsStartingWith(const std::string& prefix) const;
+
+  // The last picture put on the clipboard or exported (null if none).
+  const std::shared_ptr<Picture>& clipboard() const { return clipboard_; }
+  const std::shared_ptr<Picture>& exported() const { return exported_; }
+  // The descriptions of the exceptions reported, in order.
+  const std::vector<std::string>& exceptions() const { return exceptions_; }
+
+  void MsgBox(const std::string& text) override;
+  Integer MsgBox(const std::string& text, Integer buttons, const std::string& title) override;
+  void Beep() override;
+  std::shared_ptr<PageSurface> OpenPrinterDialog() override;
+  bool ExportPicture(const Picture& picture) override;
+  void SetClipboardPicture(const Picture& picture) override;
+  std::shared_ptr<Picture> ClipboardPicture() override;
+  void ReportUnhandledException(const std::string& description) override;
+
+ private:
+  std::vector<std::string> calls_;
+  std::deque<Integer> msgBoxAnswers_;
+  std::deque<std::optional<std::string>> printerAnswers_;
+  std::deque<std::optional<std::string>> exportAnswers_;
+  std::shared_ptr<Picture> clipboard_;
+  std::shared_ptr<Picture> exported_;
+  std::vector<std::string> exceptions_;
+  ScopedServices installed_;
+};
+
+}  // namespace fw

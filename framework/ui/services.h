@@ -1,0 +1,68 @@
+// The modal services: message boxes, the beep, the printer dialog, picture
+// export, the clipboard picture and the unhandled-exception report. Windows
+// call them through fw::services(); the Qt implementation is installed by
+// default, and tests install a fw::ScriptedServices (scripted_services.h):
+//
+//   fw::services().Beep();
+//   fw::services().MsgBox("Nothing to print.");
+//   if (fw::services().MsgBox("Are you sure?", 36, "") == fw::kAnswerYes) ...
+//   if (auto page = fw::services().OpenPrinterDialog()) page->graphics()...
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "framework/text/text.h"
+
+namespace fw {
+
+class Picture;
+class PageSurface;
+
+// MsgBox buttons: 36 is Yes and No (4) with the question icon (32).
+inline constexpr Integer kYesNoQuestion = 36;
+inline constexpr Integer kAnswerOk = 1;
+inline constexpr Integer kAnswerYes = 6;
+inline constexpr Integer kAnswerNo = 7;
+
+class Services {
+ public:
+  virtual ~Services() = default;
+
+  // A modal box with the text and an OK button.
+  virtual void MsgBox(const std::string& text) = 0;
+  // With buttons 36: Yes and No with a question icon, answering 6 for Yes and
+  // 7 for No; any other buttons value shows OK and answers 1.
+  virtual Integer MsgBox(const std::string& text, Integer buttons, const std::string& title) = 0;
+  virtual void Beep() = 0;
+  // The printer dialog without page setup: a page surface, or null when cancelled.
+  virtual std::shared_ptr<PageSurface> OpenPrinterDialog() = 0;
+  // Asks for a file and a format (PNG, JPEG, BMP, TIFF) and writes the
+  // picture; answers whether a file was written.
+  virtual bool ExportPicture(const Picture& picture) = 0;
+  virtual void SetClipboardPicture(const Picture& picture) = 0;
+  // The picture on the clipboard, or null.
+  virtual std::shared_ptr<Picture> ClipboardPicture() = 0;
+  // Shows an exception that escaped a handler or start-up.
+  virtual void ReportUnhandledException(const std::string& description) = 0;
+};
+
+// The installed services (the Qt ones unless replaced).
+Services& services();
+// Installs services for the process; null restores the Qt ones. The caller
+// keeps ownership and keeps the object alive while it is installed.
+void SetServices(Services* replacement);
+
+// Installs services for a scope and restores the previous ones after it.
+class ScopedServices {
+ public:
+  explicit ScopedServices(Services& replacement);
+  ~ScopedServices();
+  ScopedServices(const ScopedServices&) = delete;
+  ScopedServices& operator=(const ScopedServices&) = delete;
+
+ private:
+  Services* previous_;
+};
+
+}  // namespace fw
