@@ -33,7 +33,9 @@ inline constexpr const char* kDefaultTypeface = "DejaVu Sans";
 struct StringShape {
   std::string Text;
   double TextSize = 12;   // points
-  double Rotation = 0;    // radians, counter-clockwise on the screen
+  // Radians; positive turns clockwise on the screen (y grows downward), so
+  // -pi/2 stands the text upright, reading from bottom to top.
+  double Rotation = 0;
 };
 
 class Graphics {
@@ -91,11 +93,12 @@ class Graphics {
  private:
   friend class Picture;
   explicit Graphics(QImage& image, int);   // lazily painted picture surface
-  QPainter& ActivePainter() const;
+  // The painter to draw with now, or nullptr when nothing can be drawn
+  // (an empty picture, a device that refused a painter).
+  QPainter* ActivePainter() const;
   void End() const;
-  void ApplyPen(double width) const;
-  void ApplyBrush() const;
-  QFont CurrentFont(double size) const;
+  QFont FontOfSize(double size) const;
+  void FillClipped(double x, double y, double width, double height);
 
   QImage* image_ = nullptr;                 // set for a picture's surface
   mutable std::unique_ptr<QPainter> own_;   // our painter, when we own it

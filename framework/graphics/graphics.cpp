@@ -1,0 +1,201 @@
+#include "framework/graphics/graphics.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <QTextOption>
+
+#include "framework/graphics/clip.h"
+#include "framework/text/text.h"
+
+namespace fw {
+
+namespace {
+
+QColor ToQColor(Color c) { return QColor(c.red, c.green, c.blue); }
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The whole pixel a coordinate falls on, kept where Qt's integer geometry
+// is safe.
+int Pixel(double v) { return static_cast<int>(std::clamp<Integer>(Truncate(v), -kGuard, kGuard)); }
+
+}  // namespace
+
+Graphics::Graphics(QPaintDevice& device) : own_(std::make_unique<QPainter>()) {
+  if (own_->begin(&device)) painter_ = own_.get();
+}
+
+Graphics::Graphics(QPainter& painter) : painter_(&painter) {}
+
+Graphics::Graphics(QImage& image, int) : image_(&image) {}
+
+Graphics::~Graphics() = default;
+
+QPainter* Graphics::ActivePainter() const {
+  if (image_ == nullptr) return painter_ != nullptr && painter_->isActive() ? painter_ : nullptr;
+  if (image_->isNull()) return nullptr;
+  if (!own_) own_ = std::make_unique<QPainter>();
+  if (!own_->isActive() && !own_->begin(image_)) return nullptr;
+  return own_.get();
+}
+
+// A picture's painter is ended whenever its pixels are read, so that a copy
+// handed out is complete and later drawing cannot reach into it.
+void Graphics::End() const {
+  if (image_ != nullptr && own_ && own_->isActive()) own_->end();
+}
+
+void Graphics::SetFontSize(float size) { fontSize_ = size; }
+
+QFont Graphics::FontOfSize(double size) const {
+  QFont font{QString::fromLatin1(kDefaultTypeface)};
+  // Sizes are pixel heights; a size that no font can have falls back to 12.
+  const Integer pixels = std::isfinite(size) && size >= 0.5 ? Truncate(size + 0.5) : 12;
+  font.setPixelSize(static_cast<int>(std::min<Integer>(pixels, 2000)));
+  return font;
+}
+
+void Graphics::DrawLine(double x1, double y1, double x2, double y2) {
+  QPainter* p = ActivePainter();
+  const double thickness = std::max(penWidth_, penHeight_);
+  if (p == nullptr || !(thickness >= 1)) return;
+  Segment s{static_cast<double>(Pixel(x1)), static_cast<double>(Pixel(y1)),
+            static_cast<double>(Pixel(x2)), static_cast<double>(Pixel(y2))};
+  if (!ClipToGuard(s)) return;
+  QPen pen(ToQColor(color_));
+  pen.setWidth(static_cast<int>(std::min<Integer>(Truncate(thickness), 1000)));
+  pen.setCapStyle(Qt::SquareCap);
+  p->setPen(pen);
+  p->drawLine(QLine(Pixel(s.x1), Pixel(s.y1), Pixel(s.x2), Pixel(s.y2)));
+}
+
+void Graphics::FillClipped(double x, double y, double width, double height) {
+  QPainter* p = ActivePainter();
+  if (p == nullptr) return;
+  const auto box = ClippedBox(x, y, width, height);
+  if (!box) return;
+  p->fillRect(QRect(box->x, box->y, box->width, box->height), ToQColor(color_));
+}
+
+void Graphics::FillRect(double x, double y, double width, double height) {
+  FillClipped(x, y, width, height);
+}
+
+void Graphics::DrawRect(double x, double y, double width, double height) {
+  const Integer w = Truncate(width), h = Truncate(height);
+  if (w <= 0 || h <= 0) return;
+  const double side = static_cast<double>(std::min<Integer>(Truncate(penWidth_), w));
+  const double top = static_cast<double>(std::min<Integer>(Truncate(penHeight_), h));
+  if (side <= 0 || top <= 0) return;
+  const double left = static_cast<double>(Truncate(x)), up = static_cast<double>(Truncate(y));
+  FillClipped(left, up, width, top);
+  FillClipped(left, up + static_cast<double>(h) - top, width, top);
+  FillClipped(left, up, side, height);
+  FillClipped(left + static_cast<double>(w) - side, up, side, height);
+}
+
+void Graphics::FillOval(double x, double y, double width, double height) {
+  QPainter* p = ActivePainter();
+  const auto box = WholeBox(x, y, width, height);
+  if (p == nullptr || !box) return;
+  p->setPen(Qt::NoPen);
+  p->setBrush(ToQColor(color_));
+  p->drawEllipse(QRect(box->x, box->y, box->width, box->height));
+  p->setBrush(Qt::NoBrush);
+}
+
+void Graphics::DrawString(std::string_view text, double x, double y, double wrapWidth,
+                          bool condense) {
+  QPainter* p = ActivePainter();
+  if (p == nullptr || text.empty()) return;
+  const QFont font = FontOfSize(fontSize_);
+  p->setFont(font);
+  p->setPen(ToQColor(color_));
+  const QString s = ToQString(text);
+  const QPoint baseline(Pixel(x), Pixel(y));
+  const int wrap = Pixel(wrapWidth);
+  if (wrap <= 0) {
+    p->drawText(baseline, s);
+    return;
+  }
+  const QFontMetricsF metrics(font, p->device());
+  if (condense) {
+    // One line, squeezed sideways until it fits the wrap width.
+    const double natural = metrics.horizontalAdvance(s);
+    p->save();
+    p->translate(baseline);
+    if (natural > wrap) p->scale(wrap / natural, 1);
+    p->drawText(QPointF(0, 0), s);
+    p->restore();
+    return;
+  }
+  const QRectF area(baseline.x(), baseline.y() - metrics.ascent(), wrap, kGuard);
+  p->drawText(area, ToQString(text), QTextOption(Qt::AlignLeft | Qt::AlignTop));
+}
+
+double Graphics::StringWidth(std::string_view text) const {
+  const QPaintDevice* device = image_ != nullptr ? static_cast<QPaintDevice*>(image_)
+                               : painter_ != nullptr ? painter_->device()
+                                                     : nullptr;
+  const QFontMetricsF metrics(FontOfSize(fontSize_), device);
+  return metrics.horizontalAdvance(ToQString(text));
+}
+
+void Graphics::DrawPicture(const Picture& picture, double x, double y, double destWidth,
+                           double destHeight, double sourceX, double sourceY,
+                           double sourceWidth, double sourceHeight) {
+  const QImage image = picture.Image();   // complete, even when drawn onto itself
+  QPainter* p = ActivePainter();
+  if (p == nullptr || image.isNull()) return;
+  auto own = [](double v, int size) { return v == kOwnSize ? static_cast<double>(size) : v; };
+  const auto source = WholeBox(sourceX, sourceY, own(sourceWidth, image.width()),
+                               own(sourceHeight, image.height()));
+  const auto dest = WholeBox(x, y, own(destWidth, image.width()), own(destHeight, image.height()));
+  if (!source || !dest) return;
+  const QRect from(source->x, source->y, source->width, source->height);
+  if (dest->width == source->width && dest->height == source->height) {
+    p->drawImage(QPoint(dest->x, dest->y), image, from);
+  } else {
+    p->drawImage(QRect(dest->x, dest->y, dest->width, dest->height), image, from);
+  }
+}
+
+void Graphics::DrawObject(const StringShape& shape, double x, double y) {
+  QPainter* p = ActivePainter();
+  if (p == nullptr || shape.Text.empty() || !std::isfinite(shape.Rotation)) return;
+  const QFont font = FontOfSize(shape.TextSize);
+  const QFontMetricsF metrics(font, p->device());
+  const QString s = ToQString(shape.Text);
+  // Centred on its middle: half its advance to the left, and its baseline
+  // half the distance between ascent and descent below the point.
+  const QPointF start(-metrics.horizontalAdvance(s) / 2, (metrics.ascent() - metrics.descent()) / 2);
+  p->save();
+  p->translate(Pixel(x), Pixel(y));
+  p->rotate(shape.Rotation * 180 / M_PI);
+  p->setFont(font);
+  p->setPen(ToQColor(color_));
+  p->drawText(start, s);
+  p->restore();
+}
+
+void Graphics::NextPage() {
+  QPainter* p = ActivePainter();
+  if (p == nullptr) return;
+  if (auto* paged = dynamic_cast<QPagedPaintDevice*>(p->device())) paged->newPage();
+}
+
+QPainter& Graphics::Painter() {
+  QPainter* p = ActivePainter();
+  if (p != nullptr) return *p;
+  if (!own_) own_ = std::make_unique<QPainter>();
+  return *own_;   // inactive: drawing on it does nothing
+}
+
+}  // namespace fw
