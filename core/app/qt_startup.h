@@ -1,0 +1,27 @@
+// Start-up's framework steps on Qt: the QApplication is created when the
+// framework initialises, after the early steps (high-resolution support must
+// be chosen before it exists), and destroyed by the finalisers.
+#pragma once
+
+#include <memory>
+
+#include "core/app/startup.h"
+
+class QApplication;
+
+class QtStartup : public StartupFramework {
+ public:
+  QtStartup(int& argc, char** argv);
+  ~QtStartup() override;
+
+  void SetSupportsHiDPI(bool on) override;
+  void RunFrameworkInitialization(const std::function<void()>& lateStartup) override;
+  int RunEventLoop() override;
+  void ReportUnhandledException(std::exception_ptr error) override;
+  void RunFinalizers() override;
+
+ private:
+  int& argc_;
+  char** argv_;
+  std::unique_ptr<QApplication> application_;
+};

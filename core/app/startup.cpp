@@ -1,0 +1,57 @@
+#include "core/app/startup.h"
+
+#include "core/app/app.h"
+#include "core/app/default_window.h"
+#include "core/app/file_types.h"
+#include "core/app/menu.h"
+#include "core/calc/module1.h"
+
+namespace {
+
+constexpr int kStartupFailed = 1;
+
+// _Main: every step runs only while no exception is pending; the first one
+// raised is handed to the report and ends start-up.
+int _Main(StartupFramework& framework) {
+  try {
+    _RunInitializers();
+    _EarlyStartup(framework);
+    framework.RunFrameworkInitialization(_LateStartup);
+    return framework.RunEventLoop();
+  } catch (...) {
+    framework.ReportUnhandledException(std::current_exception());
+    return kStartupFailed;
+  }
+}
+
+}  // namespace
+
+void _RunInitializers() {
+  // The shared results record starts with its initial values before any
+  // window can read it.
+  module1();
+}
+
+void _EarlyStartup(StartupFramework& framework) {
+  framework.SetSupportsHiDPI(true);
+  _InitFileTypes();
+  _NewAppInstance();
+  _ApplicationAddMenuHandlers();
+}
+
+void _InitFileTypes() { FileTypes::_Initialize(); }
+
+void _LateStartup() { _MakeDefaultView(); }
+
+void _MakeDefaultView() { MakeDefaultWindow(); }
+
+int QuarnelMain(StartupFramework& framework) {
+  int exitCode = kStartupFailed;
+  try {
+    exitCode = _Main(framework);
+  } catch (...) {
+    // The report itself failed; the run still ends in order below.
+  }
+  framework.RunFinalizers();
+  return exitCode;
+}
