@@ -1,0 +1,29 @@
+// The splash at start and the About window later: title, logo and a notice.
+// It gives way to the main window when its one-shot 4000 ms timer fires, or
+// at once on any key or click; the About items show the same window again.
+// It is only ever hidden, never closed.
+#pragma once
+
+#include <string>
+
+#include "framework/ui/controls.h"
+#include "framework/ui/window.h"
+
+class AboutWnd : public fw::Window {
+ public:
+  // The one About window, built (and shown) on first use.
+  static AboutWnd& Instance() { return fw::ImplicitWindow<AboutWnd>(); }
+
+  fw::Label& StaticText5() const;
+  fw::Canvas& Canvas1() const;
+  fw::Label& StaticText1() const;
+  fw::Timer& Timer1() const;
+
+  void Timer1_Action(fw::Timer& timer);
+  bool Event_KeyDown(const std::string& key) override;
+  bool Event_MouseDown(fw::Integer x, fw::Integer y) override;
+
+ protected:
+  void Layout() override;
+  void CreateControls() override;
+};
