@@ -44,7 +44,8 @@ class MenuItem {
   void AddMenu(std::shared_ptr<MenuItem> child);
   // The direct child of that name, or null.
   std::shared_ptr<MenuItem> Child(std::string_view name) const;
-  // This item or any item below it with that name (depth first, in order), or null.
+  // The item below this one with that name, at any depth (depth first, in
+  // order), or null.
   std::shared_ptr<MenuItem> Lookup(std::string_view name);
   Integer Count() const;
   // The child at index 0..Count()-1; throws NilObjectException out of range.

@@ -170,7 +170,8 @@ W* LiveInstance() {
 
 // Every live window, in creation order.
 std::vector<Window*> LiveWindows();
-// Closes every live window and frees the closed ones (tests call it between cases).
+// Ends every live window without raising events and frees it, with the
+// windows closed before (teardown, and tests between cases).
 void CloseAllWindows();
 // Frees the windows closed so far (normally done by the event loop).
 void FreeClosedWindows();

@@ -1,0 +1,36 @@
+// The Qt implementation of the modal services, and the picture writing it
+// uses (exposed for tests of the export).
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "framework/ui/services.h"
+
+namespace fw {
+
+// The export formats offered, as save-dialog filters and writer formats.
+struct PictureFormat {
+  const char* filter;  // "PNG (*.png)"
+  const char* format;  // "png"
+  const char* suffix;  // "png"
+};
+const PictureFormat* ExportFormats(int* count);
+// The format for a file name's suffix (png, jpg, jpeg, bmp, tif, tiff), or null.
+const PictureFormat* FormatForPath(const QString& path);
+// Writes the image; on failure gives the writer's message in error.
+bool WritePictureFile(const QImage& image, const QString& path, const char* format, QString* error);
+
+class QtServices : public Services {
+ public:
+  void MsgBox(const std::string& text) override;
+  Integer MsgBox(const std::string& text, Integer buttons, const std::string& title) override;
+  void Beep() override;
+  std::shared_ptr<PageSurface> OpenPrinterDialog() override;
+  bool ExportPicture(const Picture& picture) override;
+  void SetClipboardPicture(const Picture& picture) override;
+  std::shared_ptr<Picture> ClipboardPicture() override;
+  void ReportUnhandledException(const std::string& description) override;
+};
+
+}  // namespace fw

@@ -1,0 +1,68 @@
+#include <QApplication>
+#include <QMainWindow>
+#include <QPointer>
+#include <QWidget>
+
+#include <limits>
+
+#include "framework/ui/internal.h"
+#include "framework/ui/window.h"
+
+namespace fw {
+
+QString ToQt(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string FromQt(const QString& text) { return text.toStdString(); }
+
+int ToInt(long long value) {
+  if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+  if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+  return static_cast<int>(value);
+}
+
+QFont MakeFont(const std::string& family, long long pixelSize, bool bold) {
+  // Named families go to fontconfig untouched, so its aliases apply
+  // ("Courier" becomes a fixed-pitch face); a style hint would override them.
+  QFont font = family.empty() || family == "System" ? QApplication::font() : QFont(ToQt(family));
+  font.setPixelSize(pixelSize > 0 ? ToInt(pixelSize) : 12);
+  font.setBold(bold);
+  return font;
+}
+
+namespace {
+QPointer<QWidget> gHost;
+
+void TearDown() {
+  CloseAllWindows();
+  delete gHost.data();
+}
+}  // namespace
+
+QWidget* UiHost() {
+  if (!gHost) {
+    EnsureTeardown();
+    gHost = new QWidget;
+  }
+  return gHost;
+}
+
+void EnsureTeardown() {
+  // Widgets must go before the QApplication; its destructor calls these
+  // routines first.
+  static bool registered = false;
+  if (registered || !QCoreApplication::instance()) return;
+  qAddPostRoutine(TearDown);
+  registered = true;
+}
+
+Window* WindowOf(const QWidget* widget) {
+  if (!widget) return nullptr;
+  const QWidget* top = widget->window();
+  for (Window* window : LiveWindows())
+    if (window->widget() == top) return window;
+  return nullptr;
+}
+
+}  // namespace fw

@@ -1,0 +1,110 @@
+#include "framework/ui/scripted_services.h"
+
+#include <algorithm>
+
+#include "framework/graphics/graphics.h"
+#include "framework/ui/internal.h"
+#include "framework/ui/printing.h"
+#include "framework/ui/qt_services.h"
+
+namespace fw {
+namespace {
+
+std::string SizeOf(const Picture& picture) {
+  return std::to_string(picture.Width()) + "x" + std::to_string(picture.Height());
+}
+
+template <class T>
+std::optional<T> Next(std::deque<std::optional<T>>& queue, bool& scripted) {
+  scripted = !queue.empty();
+  if (!scripted) return std::nullopt;
+  auto answer = std::move(queue.front());
+  queue.pop_front();
+  return answer;
+}
+
+}  // namespace
+
+ScriptedServices::ScriptedServices() : installed_(*this) {}
+ScriptedServices::~ScriptedServices() = default;
+
+void ScriptedServices::AnswerMsgBox(Integer answer) { msgBoxAnswers_.push_back(answer); }
+void ScriptedServices::AnswerPrinterDialog(const std::string& pdfPath) {
+  printerAnswers_.emplace_back(pdfPath);
+}
+void ScriptedServices::CancelPrinterDialog() { printerAnswers_.emplace_back(std::nullopt); }
+void ScriptedServices::AnswerExport(const std::string& path) { exportAnswers_.emplace_back(path); }
+void ScriptedServices::CancelExport() { exportAnswers_.emplace_back(std::nullopt); }
+
+int ScriptedServices::Count(const std::string& call) const {
+  return static_cast<int>(std::count(calls_.begin(), calls_.end(), call));
+}
+
+std::vector<std::string> ScriptedServices::CallsStartingWith(const std::string& prefix) const {
+  std::vector<std::string> found;
+  for (const auto& call : calls_)
+    if (call.rfind(prefix, 0) == 0) found.push_back(call);
+  return found;
+}
+
+void ScriptedServices::MsgBox(const std::string& text) { calls_.push_back("MsgBox: " + text); }
+
+Integer ScriptedServices::MsgBox(const std::string& text, Integer buttons, const std::string&) {
+  const bool yesNo = buttons == kYesNoQuestion;
+  Integer answer = yesNo ? kAnswerNo : kAnswerOk;
+  std::string note;
+  if (!msgBoxAnswers_.empty()) {
+    answer = msgBoxAnswers_.front();
+    msgBoxAnswers_.pop_front();
+  } else if (yesNo) {
+    note = " (unscripted)";
+  }
+  calls_.push_back("MsgBox " + std::to_string(buttons) + ": " + text + " -> " +
+                   std::to_string(answer) + note);
+  return answer;
+}
+
+void ScriptedServices::Beep() { calls_.push_back("Beep"); }
+
+std::shared_ptr<PageSurface> ScriptedServices::OpenPrinterDialog() {
+  bool scripted = false;
+  auto path = Next(printerAnswers_, scripted);
+  if (!path) {
+    calls_.push_back(std::string("OpenPrinterDialog -> cancel") + (scripted ? "" : " (unscripted)"));
+    return nullptr;
+  }
+  calls_.push_back("OpenPrinterDialog -> " + *path);
+  return PageSurface::ForPdf(*path);
+}
+
+bool ScriptedServices::ExportPicture(const Picture& picture) {
+  bool scripted = false;
+  auto path = Next(exportAnswers_, scripted);
+  const std::string call = "ExportPicture " + SizeOf(picture) + " -> ";
+  if (!path) {
+    calls_.push_back(call + "cancel" + (scripted ? "" : " (unscripted)"));
+    return false;
+  }
+  calls_.push_back(call + *path);
+  exported_ = std::make_shared<Picture>(picture.Image());
+  const QString file = ToQt(*path);
+  const PictureFormat* format = FormatForPath(file);
+  return format && WritePictureFile(picture.Image(), file, format->format, nullptr);
+}
+
+void ScriptedServices::SetClipboardPicture(const Picture& picture) {
+  calls_.push_back("SetClipboardPicture " + SizeOf(picture));
+  clipboard_ = std::make_shared<Picture>(picture.Image());
+}
+
+std::shared_ptr<Picture> ScriptedServices::ClipboardPicture() {
+  calls_.push_back("ClipboardPicture");
+  return clipboard_;
+}
+
+void ScriptedServices::ReportUnhandledException(const std::string& description) {
+  calls_.push_back("UnhandledException: " + description);
+  exceptions_.push_back(description);
+}
+
+}  // namespace fw

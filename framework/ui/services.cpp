@@ -1,0 +1,137 @@
+#include "framework/ui/services.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <cstdio>
+#include <iterator>
+
+#include "framework/graphics/graphics.h"
+#include "framework/ui/internal.h"
+#include "framework/ui/printing.h"
+#include "framework/ui/qt_services.h"
+
+namespace fw {
+namespace {
+
+Services* gInstalled = nullptr;
+
+QtServices& DefaultServices() {
+  static QtServices qt;
+  return qt;
+}
+
+constexpr PictureFormat kFormats[] = {
+    {"PNG (*.png)", "png", "png"},
+    {"JPEG (*.jpg *.jpeg)", "jpg", "jpg"},
+    {"BMP (*.bmp)", "bmp", "bmp"},
+    {"TIFF (*.tif *.tiff)", "tiff", "tif"},
+};
+
+// Without a display nobody can answer a box: say it on stderr and take the
+// safe answer rather than wait for ever.
+bool Headless() {
+  return !QCoreApplication::instance() || QGuiApplication::platformName() == "offscreen";
+}
+
+}  // namespace
+
+Services& services() { return gInstalled ? *gInstalled : DefaultServices(); }
+void SetServices(Services* replacement) { gInstalled = replacement; }
+
+ScopedServices::ScopedServices(Services& replacement) : previous_(gInstalled) {
+  gInstalled = &replacement;
+}
+ScopedServices::~ScopedServices() { gInstalled = previous_; }
+
+const PictureFormat* ExportFormats(int* count) {
+  *count = static_cast<int>(std::size(kFormats));
+  return kFormats;
+}
+
+const PictureFormat* FormatForPath(const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix == "jpeg") return &kFormats[1];
+  if (suffix == "tiff") return &kFormats[3];
+  for (const auto& format : kFormats)
+    if (suffix == format.suffix) return &format;
+  return nullptr;
+}
+
+bool WritePictureFile(const QImage& image, const QString& path, const char* format, QString* error) {
+  QImageWriter writer(path, format);
+  if (writer.write(image)) return true;
+  if (error) *error = writer.errorString();
+  return false;
+}
+
+void QtServices::MsgBox(const std::string& text) { MsgBox(text, 0, ""); }
+
+Integer QtServices::MsgBox(const std::string& text, Integer buttons, const std::string& title) {
+  const bool yesNo = buttons == kYesNoQuestion;
+  if (Headless()) {
+    std::fprintf(stderr, "MsgBox: %s\n", text.c_str());
+    return yesNo ? kAnswerNo : kAnswerOk;
+  }
+  QMessageBox box(yesNo ? QMessageBox::Question : QMessageBox::NoIcon, ToQt(title), ToQt(text),
+                  yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+  const int answer = box.exec();
+  if (!yesNo) return kAnswerOk;
+  return answer == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
+}
+
+void QtServices::Beep() { QApplication::beep(); }
+
+std::shared_ptr<PageSurface> QtServices::OpenPrinterDialog() {
+  if (Headless()) return nullptr;
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  PageSurface::SetUpPage(*printer);
+  QPrintDialog dialog(printer.get());
+  if (dialog.exec() != QDialog::Accepted) return nullptr;
+  PageSurface::SetUpPage(*printer);
+  return std::make_shared<PageSurface>(std::move(printer));
+}
+
+bool QtServices::ExportPicture(const Picture& picture) {
+  if (Headless()) return false;
+  QStringList filters;
+  for (const auto& format : kFormats) filters << format.filter;
+  QString chosen = filters.front();
+  QString path = QFileDialog::getSaveFileName(nullptr, QString(), QString(), filters.join(";;"),
+                                              &chosen);
+  if (path.isEmpty()) return false;
+  const PictureFormat* format = FormatForPath(path);
+  if (!format) {
+    format = &kFormats[std::max<qsizetype>(0, filters.indexOf(chosen))];
+    path += '.' + QString::fromLatin1(format->suffix);
+  }
+  QString error;
+  if (WritePictureFile(picture.Image(), path, format->format, &error)) return true;
+  QMessageBox::warning(nullptr, QString(), QObject::tr("The picture could not be saved: %1").arg(error));
+  return false;
+}
+
+void QtServices::SetClipboardPicture(const Picture& picture) {
+  QGuiApplication::clipboard()->setImage(picture.Image());
+}
+
+std::shared_ptr<Picture> QtServices::ClipboardPicture() {
+  const QImage image = QGuiApplication::clipboard()->image();
+  if (image.isNull()) return nullptr;
+  return std::make_shared<Picture>(image);
+}
+
+void QtServices::ReportUnhandledException(const std::string& description) {
+  // The description is on stderr already.
+  if (Headless()) return;
+  QMessageBox::critical(nullptr, QString(), ToQt(description));
+}
+
+}  // namespace fw

@@ -1,0 +1,38 @@
+// The Qt widgets behind a fw::Window: the top-level frame and the content
+// area that holds the controls. They turn Qt events into the window's events.
+#pragma once
+
+#include <QMainWindow>
+#include <QWidget>
+
+namespace fw {
+
+class Window;
+
+class WindowFrame : public QMainWindow {
+ public:
+  explicit WindowFrame(Window& owner);
+  bool closable = true;
+
+ protected:
+  bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  Window& owner_;
+};
+
+class WindowContent : public QWidget {
+ public:
+  explicit WindowContent(Window& owner);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  Window& owner_;
+};
+
+}  // namespace fw
