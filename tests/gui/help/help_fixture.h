@@ -1,0 +1,53 @@
+// What every Description window test starts from: the application object
+// with the shared menu bar and its handlers (made once, as start-up does),
+// scripted services, and no window left over from the case before.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <memory>
+#include <string_view>
+
+#include "core/app/app.h"
+#include "core/app/menu.h"
+#include "core/app/startup.h"
+#include "framework/ui/application.h"
+#include "framework/ui/scripted_services.h"
+#include "framework/ui/window.h"
+#include "help/description_wnd.h"
+
+class HelpWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (!fw::App()) {
+      _NewAppInstance();
+      _ApplicationAddMenuHandlers();
+    }
+  }
+  void TearDown() override { fw::CloseAllWindows(); }
+
+  static void Settle() { QApplication::processEvents(); }
+
+  static std::shared_ptr<fw::MenuItem> Item(std::string_view name) {
+    return Menu::Shared()->Lookup(name);
+  }
+
+  // Chooses the item as the user does while that window is frontmost: the
+  // enabling pass, then the handlers.
+  static void Choose(std::string_view name, fw::Window& frontmost) {
+    fw::RunEnablingPass(&frontmost);
+    fw::Dispatch(*Item(name), &frontmost);
+    Settle();
+  }
+
+  // The Description window, built and shown as the main window shows it.
+  static DescriptionWnd& ShownDescription() {
+    DescriptionWnd& window = DescriptionWnd::Instance();
+    window.Show();
+    Settle();
+    return window;
+  }
+
+  fw::ScriptedServices script_;
+};
