@@ -74,8 +74,7 @@ bool IsNontrivial(double standardError, double critval) { return standardError >
 // characters of eleven blanks followed by it: a longer text loses its left
 // end. (Formatted numbers are ASCII: a character is a byte.)
 void AppendCell(std::string& out, double value, std::string_view pattern, std::size_t width) {
-  thread_local std::string cell = std::string(32, ' ');  // reused: no allocation per cell
-  cell.clear();
+  std::string cell;  // short enough to stay inside the string: no allocation
   fw::AppendFormat(cell, value, pattern);
   const std::string_view text = cell;
   out.append(std::min(width - std::min(width, text.size()), kBlanks.size()), ' ');
