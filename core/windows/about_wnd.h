@@ -26,4 +26,8 @@ class AboutWnd : public fw::Window {
  protected:
   void Layout() override;
   void CreateControls() override;
+
+ private:
+  // Hides this window and brings the main window (built on first use) forward.
+  void GiveWay();
 };

@@ -53,7 +53,7 @@ class ControlWnd : public fw::Window {
   void AddMenuHandlers() override;
 
  private:
-  void CreateFields();
-  void CreateButtons();
-  void CreateBanner();
+  void CreateEntryControls();
+  void CreateHeading();
+  void CreateSideControls();
 };

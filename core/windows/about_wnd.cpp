@@ -1,0 +1,70 @@
+#include "core/windows/about_wnd.h"
+
+#include <string>
+
+#include "core/app/pictures.h"
+#include "core/app/version.h"
+#include "core/windows/control_wnd.h"
+
+namespace {
+
+std::string NoticeLine() {
+  return "Version " + std::string(version::kShortVersion) + " - standard error scree test";
+}
+
+}  // namespace
+
+fw::Label& AboutWnd::StaticText5() const { return ControlAs<fw::Label>("StaticText5"); }
+fw::Canvas& AboutWnd::Canvas1() const { return ControlAs<fw::Canvas>("Canvas1"); }
+fw::Label& AboutWnd::StaticText1() const { return ControlAs<fw::Label>("StaticText1"); }
+fw::Timer& AboutWnd::Timer1() const { return ControlAs<fw::Timer>("Timer1"); }
+
+void AboutWnd::Layout() {
+  SetProperties({.Width = 300, .Height = 200, .MinimumWidth = 64, .MinimumHeight = 64,
+                 .MaximumWidth = 32000, .MaximumHeight = 32000, .Type = 2, .Title = "",
+                 .HasCloseButton = false, .HasMinimizeButton = false, .HasMaximizeButton = false,
+                 .Resizeable = false, .Visible = true, .HasBackgroundColor = true,
+                 .BackgroundColor = fw::RGB(255, 255, 255), .MenuBarVisible = true, .Left = 0,
+                 .Top = 0, .DefaultLocation = 0});
+}
+
+void AboutWnd::CreateControls() {
+  AddControl<fw::Label>("StaticText5")
+      .SetProperties({.Left = 1, .Top = 185, .Width = 298, .Height = 13, .Text = NoticeLine(),
+                      .FontName = "System", .FontSize = 9, .Bold = false, .TextAlignment = 2,
+                      .TextColor = fw::RGB(0, 0, 216)});
+
+  // Disabled, so a click on the logo reaches the window's own MouseDown.
+  auto& logo = AddControl<fw::Canvas>("Canvas1");
+  logo.SetBackdrop(Quarnel());
+  logo.SetProperties({.Left = 111, .Top = 63, .Width = 78, .Height = 78, .Transparent = true,
+                      .Enabled = false});
+
+  AddControl<fw::Label>("StaticText1")
+      .SetProperties({.Left = 1, .Top = 6, .Width = 298, .Height = 49, .Text = "Quarnel",
+                      .FontName = "System", .FontSize = 36, .Bold = true, .TextAlignment = 2,
+                      .TextColor = fw::RGB(0, 0, 200)});
+
+  // One shot, 4000 ms after the window is built; nothing restarts it, so an
+  // About window shown later has no timer behind it.
+  auto& timer = AddControl<fw::Timer>("Timer1");
+  timer.SetProperties({.Period = 4000, .RunMode = 1});
+  timer.OnAction([this](fw::Timer& fired) { Timer1_Action(fired); });
+}
+
+void AboutWnd::Timer1_Action(fw::Timer& /*timer*/) { GiveWay(); }
+
+bool AboutWnd::Event_KeyDown(const std::string& /*key*/) {
+  GiveWay();
+  return false;
+}
+
+bool AboutWnd::Event_MouseDown(fw::Integer /*x*/, fw::Integer /*y*/) {
+  GiveWay();
+  return false;
+}
+
+void AboutWnd::GiveWay() {
+  Instance().Hide();
+  ControlWnd::Instance().Show();
+}
