@@ -12,6 +12,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextFragment>
+#include <algorithm>
 #include <string>
 
 #include "core/windows/about_wnd.h"
@@ -75,6 +76,9 @@ TEST_F(DescriptionWndTest, IsLaidOutWithTheSharedBarCarriedButNotShown) {
   const fw::TextArea& help = window.DescribeFld2();
   EXPECT_EQ(under.Text(), "\r\n");
   EXPECT_EQ(help.Text(), HelpText());
+  // One paragraph per line of the text: CR LF is one break, not two.
+  EXPECT_EQ(help.editor()->document()->blockCount(),
+            std::count(HelpText().begin(), HelpText().end(), '\n') + 1);
   EXPECT_THAT((std::vector<fw::Integer>{under.Left(), under.Top(), under.Width(), under.Height()}),
               ElementsAre(-1, -1, 427, 478));
   EXPECT_THAT((std::vector<fw::Integer>{help.Left(), help.Top(), help.Width(), help.Height()}),

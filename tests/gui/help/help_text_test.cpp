@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -107,6 +109,17 @@ TEST(HelpText, IsPlainAsciiWithCrLfBetweenLinesAndNoEndingAfterTheLast) {
   EXPECT_NE(text.back(), '\n');
   EXPECT_NE(text.back(), '\r');
   EXPECT_EQ(text.substr(0, 9), "Quarnel\r\n");
+}
+
+TEST(HelpText, IsTheProjectFileWithItsLineEndingsMadeCrLf) {
+  std::ifstream file(HELP_TEXT_FILE, std::ios::binary);
+  ASSERT_TRUE(file) << HELP_TEXT_FILE;
+  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::string expected;
+  for (char c : bytes) expected += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  ASSERT_TRUE(expected.ends_with("\r\n"));
+  expected.resize(expected.size() - 2);
+  EXPECT_EQ(HelpText(), expected);
 }
 
 TEST(HelpText, HasItsPartsInOrder) {
