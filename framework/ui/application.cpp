@@ -84,8 +84,7 @@ void RunEnablingPass(Window* frontmost) {
   if (!bar) return;
   for (const auto& item : AllItems(bar))
     if (item != bar && item->children().empty()) item->Enabled = item->AutoEnable;
-  if (TextArea* area = FocusedTextArea(); area && WindowOf(area->widget()) == frontmost)
-    EnableEditItems(*bar, *area);
+  if (TextArea* area = FocusedTextArea(frontmost)) EnableEditItems(*bar, *area);
   if (frontmost) RunGuarded("Window.EnableMenuItems", [&] { frontmost->Event_EnableMenuItems(); });
   if (gApp) RunGuarded("Application.EnableMenuItems", [] { gApp->Event_EnableMenuItems(); });
   SyncMenuUi(*bar);
@@ -93,8 +92,7 @@ void RunEnablingPass(Window* frontmost) {
 
 void Dispatch(MenuItem& item, Window* frontmost) {
   if (!item.Enabled || !item.IsShown() || !item.children().empty()) return;
-  if (TextArea* area = FocusedTextArea(); area && WindowOf(area->widget()) == frontmost)
-    if (RunEditItem(item.Name, *area)) return;
+  if (TextArea* area = FocusedTextArea(frontmost); area && RunEditItem(item.Name, *area)) return;
   if (frontmost && frontmost->menuHandlers().Run(item.Name)) return;
   if (gApp && gApp->menuHandlers().Run(item.Name)) return;
   if (dynamic_cast<QuitMenuItem*>(&item)) Quit(0);

@@ -39,8 +39,9 @@ void EnsureTeardown();
 
 // The fw window whose Qt window holds the widget, or null.
 Window* WindowOf(const QWidget* widget);
-// The text area that has the keyboard focus, or null.
-TextArea* FocusedTextArea();
+// The text area that has (or, in an inactive window, last had) the keyboard
+// focus in that window, or null.
+TextArea* FocusedTextArea(const Window* window);
 
 // The shared Qt menu of a menu item (built on first use) and the action of a leaf.
 QMenu* MenuOf(MenuItem& item);

@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
@@ -93,9 +94,12 @@ struct TextArea::Impl : QTextEdit {
   bool Refused(const QKeyEvent& key) {
     const QString text = key.text();
     if (text.isEmpty()) return false;  // caret keys move the caret unfiltered
-    if (keyDown && RunGuarded(owner.Name() + ".KeyDown",
-                              [&] { return keyDown(owner, FromQt(text)); }))
-      return true;
+    if (keyDown) {
+      // A filter that fails lets nothing through.
+      bool rejected = true;
+      RunGuarded(owner.Name() + ".KeyDown", [&] { rejected = keyDown(owner, FromQt(text)); });
+      if (rejected) return true;
+    }
     if (!InsertsText(text) || isReadOnly()) return false;
     return Room() < text.size() || (text.at(0) >= ' ' && MaskRefuses(text));
   }
@@ -249,8 +253,9 @@ std::unique_ptr<fw::StyledTextPrinter> TextArea::StyledTextPrinter(PageSurface& 
 QWidget* TextArea::widget() const { return impl_.get(); }
 QTextEdit* TextArea::editor() const { return impl_.get(); }
 
-TextArea* FocusedTextArea() {
-  auto* editor = dynamic_cast<TextArea::Impl*>(QApplication::focusWidget());
+TextArea* FocusedTextArea(const Window* window) {
+  if (!window) return nullptr;
+  auto* editor = dynamic_cast<TextArea::Impl*>(window->widget()->focusWidget());
   return editor ? &editor->owner : nullptr;
 }
 

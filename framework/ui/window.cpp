@@ -90,7 +90,8 @@ void Window::SetProperties(const WindowLayout& layout) {
   frame->closable = layout.HasCloseButton;
   frame->setWindowTitle(ToQt(layout.Title));
   const QSize size(ToInt(layout.Width), ToInt(layout.Height));
-  QWidget* content = impl_->content;
+  WindowContent* content = impl_->content;
+  content->preferred = size;
   if (layout.Resizeable) {
     // A maximum below the window's own size would cut its controls off.
     content->setMinimumSize(ToInt(std::min(layout.MinimumWidth, layout.Width)),
@@ -117,6 +118,7 @@ void Window::SetProperties(const WindowLayout& layout) {
 void Window::Show() {
   if (!impl_->open) return;
   InstallMenuBar(*this);
+  NoteActivated(this);  // frontmost now, before the window system confirms it
   impl_->frame->show();
   impl_->frame->raise();
   impl_->frame->activateWindow();

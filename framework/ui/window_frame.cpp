@@ -22,8 +22,9 @@ bool WindowFrame::event(QEvent* event) {
 }
 
 void WindowFrame::closeEvent(QCloseEvent* event) {
-  // A window without a close box is closed only by its own code.
-  if (!closable && event->spontaneous()) {
+  // A window without a close box is closed only by its own code, which does
+  // not come this way.
+  if (!closable) {
     event->ignore();
     return;
   }

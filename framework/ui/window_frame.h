@@ -12,7 +12,7 @@ class Window;
 class WindowFrame : public QMainWindow {
  public:
   explicit WindowFrame(Window& owner);
-  bool closable = true;
+  bool closable = true;  // false: close requests from outside are ignored
 
  protected:
   bool event(QEvent* event) override;
@@ -26,6 +26,8 @@ class WindowFrame : public QMainWindow {
 class WindowContent : public QWidget {
  public:
   explicit WindowContent(Window& owner);
+  QSize sizeHint() const override { return preferred; }
+  QSize preferred{300, 300};
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

@@ -1,0 +1,271 @@
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+#include <gmock/gmock.h>
+
+#include "framework/ui/internal.h"
+#include "tests/gui/framework/fixture.h"
+
+namespace fwtest {
+namespace {
+
+using ::testing::ElementsAre;
+using W1 = ProbeWnd<1>;
+using W2 = ProbeWnd<2>;
+
+std::shared_ptr<fw::MenuItem> Item(std::shared_ptr<fw::MenuItem> item, std::string name,
+                                   std::string text, std::string key = "", bool autoEnable = false) {
+  item->Name = std::move(name);
+  item->Text = std::move(text);
+  item->CommandKey = std::move(key);
+  item->AutoEnable = autoEnable;
+  return item;
+}
+
+std::shared_ptr<fw::MenuItem> Plain(std::string name, std::string text, std::string key = "",
+                                    bool autoEnable = false) {
+  return Item(std::make_shared<fw::MenuItem>(), std::move(name), std::move(text), std::move(key),
+              autoEnable);
+}
+
+// A bar shaped like the program's: File, Edit, Window and two untitled menus.
+std::shared_ptr<fw::MenuItem> SampleBar() {
+  auto bar = std::make_shared<fw::MenuBar>();
+  bar->AddMenu(Plain("UntitledMenu3", ""));
+  auto file = Plain("FileMenu", "File");
+  file->AddMenu(Plain("Print", "Print", "", true));
+  file->AddMenu(Item(std::make_shared<fw::QuitMenuItem>(), "FileQuit", "Quit", "Ctrl+Q", true));
+  bar->AddMenu(file);
+  auto edit = Plain("UntitledMenu0", "Edit");
+  edit->AddMenu(Plain("EditUndo", "Undo", "Ctrl+Z"));
+  edit->AddMenu(Plain("UntitledMenu1", "-"));
+  edit->AddMenu(Plain("EditCopy", "Copy", "Ctrl+C"));
+  edit->AddMenu(Plain("EditPaste", "Paste", "Ctrl+V"));
+  edit->AddMenu(Plain("EditClear", ""));
+  bar->AddMenu(edit);
+  auto window = Plain("WindowMenu", "Window");
+  window->AddMenu(Plain("ControlMenuItem", "Control", "Ctrl+K"));
+  window->AddMenu(Plain("DescriptionMenuItem", "Description"));
+  window->AddMenu(Plain("AboutMenuItem", "About Quarnel"));
+  window->AddMenu(Item(std::make_shared<fw::AppleMenuItem>(), "AboutVorn", "About Quarnel"));
+  bar->AddMenu(window);
+  bar->AddMenu(Plain("UntitledMenu2", ""));
+  return bar;
+}
+
+class ProbeApp : public fw::Application {
+ public:
+  std::function<void()> enable;
+  void Event_EnableMenuItems() override {
+    gLog.push_back("App EnableMenuItems");
+    if (enable) enable();
+  }
+};
+
+class MenuTest : public FrameworkTest {
+ protected:
+  MenuTest() {
+    app.SetMenuBar(bar);
+    fw::RegisterAppObject(&app);
+  }
+  fw::MenuItem& Named(const std::string& name) { return *bar->Lookup(name); }
+  QAction* ActionFor(const std::string& name) { return fw::ActionOf(Named(name)); }
+  static QAction* Find(const QList<QAction*>& actions, const QString& text) {
+    for (QAction* action : actions)
+      if (action->text() == text) return action;
+    return nullptr;
+  }
+
+  std::shared_ptr<fw::MenuItem> bar = SampleBar();
+  ProbeApp app;
+};
+
+TEST_F(MenuTest, ItemsAreFoundByNameAtAnyDepthNeverByCaption) {
+  EXPECT_EQ(bar->Count(), 5);
+  EXPECT_EQ(bar->Child("WindowMenu")->Count(), 4);
+  EXPECT_EQ(bar->Child("ControlMenuItem"), nullptr);  // not a direct child
+  auto about = bar->Lookup("AboutVorn");
+  ASSERT_NE(about, nullptr);
+  EXPECT_NE(dynamic_cast<fw::AppleMenuItem*>(about.get()), nullptr);
+  EXPECT_EQ(bar->Lookup("AboutMenuItem")->Text, about->Text);
+  EXPECT_NE(bar->Lookup("AboutMenuItem"), about);
+  EXPECT_EQ(bar->Lookup("About Quarnel"), nullptr);
+  EXPECT_EQ(fw::AllItems(bar).size(), 17u);
+  EXPECT_THROW(bar->Item(5), fw::NilObjectException);
+}
+
+TEST_F(MenuTest, EnablingPassDisablesThenRunsWindowThenApplication) {
+  for (auto& item : fw::AllItems(bar)) item->Enabled = true;
+  W1::setup.enableMenuItems = [this] {
+    // The pass has already disabled what has no auto-enable.
+    gLog.push_back(std::string("window sees Control ") + (Named("ControlMenuItem").Enabled ? "on" : "off"));
+    Named("ControlMenuItem").Enabled = true;
+  };
+  app.enable = [this] { Named("AboutVorn").Enabled = true; };
+  W1& window = W1::Instance();
+  gLog.clear();
+
+  fw::RunEnablingPass(&window);
+
+  EXPECT_THAT(gLog, ElementsAre("W1 EnableMenuItems", "window sees Control off", "App EnableMenuItems"));
+  EXPECT_TRUE(Named("Print").Enabled);     // auto-enable
+  EXPECT_TRUE(Named("FileQuit").Enabled);  // auto-enable
+  EXPECT_TRUE(Named("ControlMenuItem").Enabled);
+  EXPECT_TRUE(Named("AboutVorn").Enabled);
+  EXPECT_FALSE(Named("DescriptionMenuItem").Enabled);
+  EXPECT_FALSE(Named("EditCopy").Enabled);  // no text area has the focus
+  // The Qt actions follow the model.
+  EXPECT_TRUE(ActionFor("ControlMenuItem")->isEnabled());
+  EXPECT_FALSE(ActionFor("DescriptionMenuItem")->isEnabled());
+}
+
+TEST_F(MenuTest, OpeningAMenuRunsThePassForTheFrontmostWindow) {
+  W1::setup.enableMenuItems = [this] { Named("DescriptionMenuItem").Enabled = true; };
+  W1& window = W1::Instance();
+  ASSERT_EQ(fw::FrontmostWindow(), &window);
+  gLog.clear();
+  QMenu* menu = fw::MenuOf(Named("WindowMenu"));
+  menu->popup(QPoint(0, 0));
+  EXPECT_THAT(gLog, ElementsAre("W1 EnableMenuItems", "App EnableMenuItems"));
+  EXPECT_TRUE(ActionFor("DescriptionMenuItem")->isEnabled());
+  EXPECT_FALSE(ActionFor("ControlMenuItem")->isEnabled());
+  menu->hide();
+}
+
+TEST_F(MenuTest, ChoosingRunsWindowHandlersThenApplicationHandlers) {
+  bool windowConsumes = false;
+  W1::setup.menuHandlers = [&](fw::Window& w) {
+    w.AddMenuHandler("AboutVorn", [&] {
+      gLog.push_back("window About");
+      return windowConsumes;
+    });
+  };
+  app.AddMenuHandler("AboutVorn", [] {
+    gLog.push_back("app About");
+    return false;
+  });
+  app.enable = [this] { Named("AboutVorn").Enabled = true; };
+  W1& window = W1::Instance();
+  fw::RunEnablingPass(&window);
+  gLog.clear();
+
+  ActionFor("AboutVorn")->trigger();
+  windowConsumes = true;
+  ActionFor("AboutVorn")->trigger();
+  EXPECT_THAT(gLog, ElementsAre("window About", "app About", "window About"));
+
+  gLog.clear();
+  fw::Dispatch(Named("DescriptionMenuItem"), &window);  // disabled: nothing runs
+  EXPECT_TRUE(gLog.empty());
+}
+
+TEST_F(MenuTest, ShortcutRunsThePassFirstAndActsBeforeKeyFilters) {
+  bool enableControl = true;
+  W1::setup.enableMenuItems = [&] { Named("ControlMenuItem").Enabled = enableControl; };
+  W1::setup.menuHandlers = [](fw::Window& w) {
+    w.AddMenuHandler("ControlMenuItem", [] {
+      gLog.push_back("Control chosen");
+      return false;
+    });
+  };
+  W1::setup.controls = [](fw::Window& w) {
+    auto& area = static_cast<W1&>(w).Add<fw::TextArea>("EigenFld");
+    area.SetProperties({.Width = 150, .Height = 100});
+    area.OnKeyDown([](fw::TextArea&, const std::string& key) {
+      gLog.push_back("filter " + std::to_string(key.empty() ? -1 : key[0]));
+      return false;
+    });
+  };
+  W1& window = W1::Instance();
+  auto& area = window.ControlAs<fw::TextArea>("EigenFld");
+  area.SetFocus();
+  gLog.clear();
+
+  QTest::keyClick(area.editor(), Qt::Key_K, Qt::ControlModifier);
+  EXPECT_THAT(gLog, ElementsAre("W1 EnableMenuItems", "App EnableMenuItems", "Control chosen"));
+
+  // Disabled by the pass: the handler does not run and the key does not reach the filter.
+  enableControl = false;
+  gLog.clear();
+  QTest::keyClick(area.editor(), Qt::Key_K, Qt::ControlModifier);
+  EXPECT_THAT(gLog, ElementsAre("W1 EnableMenuItems", "App EnableMenuItems"));
+  EXPECT_EQ(area.Text(), "");
+
+  // A key that is no shortcut goes to the filter.
+  gLog.clear();
+  QTest::keyClick(area.editor(), Qt::Key_5);
+  EXPECT_THAT(gLog, ElementsAre("filter 53"));
+}
+
+TEST_F(MenuTest, AllWindowsShowTheSameSharedActions) {
+  W1& one = W1::Instance();
+  W2& two = W2::Instance();
+  const auto first = one.widget()->menuBar()->actions();
+  const auto second = two.widget()->menuBar()->actions();
+  ASSERT_EQ(first.size(), 5);
+  EXPECT_EQ(first, second);
+  EXPECT_EQ(fw::MenuOf(Named("WindowMenu"))->actions(), fw::MenuOf(Named("WindowMenu"))->actions());
+  Named("ControlMenuItem").Enabled = false;
+  fw::SyncMenuUi(*bar);
+  EXPECT_FALSE(first[3]->menu()->actions()[0]->isEnabled());
+}
+
+TEST_F(MenuTest, EmptyCaptionsAreNotShownAndTheDashIsASeparator) {
+  W1::Instance();
+  fw::RunEnablingPass(fw::FrontmostWindow());
+  EXPECT_FALSE(ActionFor("UntitledMenu3")->isVisible());
+  EXPECT_FALSE(ActionFor("UntitledMenu2")->isVisible());
+  EXPECT_FALSE(ActionFor("EditClear")->isVisible());
+  EXPECT_TRUE(ActionFor("UntitledMenu1")->isSeparator());
+  EXPECT_TRUE(ActionFor("FileMenu")->isVisible());
+  // The shortcut is shown beside the caption.
+  EXPECT_EQ(ActionFor("FileQuit")->text(), "Quit\tCtrl+Q");
+}
+
+TEST_F(MenuTest, ACarriedHiddenBarIsReachedByShortcutsAndTheContextMenu) {
+  W2::setup.layout.MenuBarVisible = false;
+  W2::setup.enableMenuItems = [this] { Named("ControlMenuItem").Enabled = true; };
+  W2::setup.menuHandlers = [](fw::Window& w) {
+    w.AddMenuHandler("ControlMenuItem", [] {
+      gLog.push_back("Control chosen");
+      return false;
+    });
+  };
+  W2& window = W2::Instance();
+  window.SetMenuBar(bar);
+  EXPECT_TRUE(!window.widget()->menuWidget() || !window.widget()->menuWidget()->isVisible());
+  gLog.clear();
+
+  QTest::keyClick(window.widget(), Qt::Key_K, Qt::ControlModifier);
+  EXPECT_EQ(gLog.back(), "Control chosen");
+
+  QMenu context;
+  fw::AppendCarriedMenus(context, window);
+  QAction* windowMenu = Find(context.actions(), "Window");
+  ASSERT_NE(windowMenu, nullptr);
+  QAction* control = Find(windowMenu->menu()->actions(), "Control\tCtrl+K");
+  ASSERT_NE(control, nullptr);
+  EXPECT_TRUE(control->isEnabled());
+  gLog.clear();
+  control->trigger();
+  EXPECT_THAT(gLog, ElementsAre("Control chosen"));
+}
+
+TEST_F(MenuTest, TheQuitItemEndsTheEventLoop) {
+  W1::Instance();
+  QTimer::singleShot(0, [this] {
+    fw::RunEnablingPass(fw::FrontmostWindow());
+    ActionFor("FileQuit")->trigger();
+  });
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });  // a safety net
+  EXPECT_EQ(fw::RunEventLoop(), 0);
+  EXPECT_TRUE(fw::QuitRequested());
+  EXPECT_TRUE(fw::LiveWindows().empty());
+}
+
+}  // namespace
+}  // namespace fwtest

@@ -1,0 +1,185 @@
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTest>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWindow>
+
+#include <gmock/gmock.h>
+
+#include "framework/ui/exception_hook.h"
+#include "tests/gui/framework/fixture.h"
+
+namespace fwtest {
+namespace {
+
+using ::testing::ElementsAre;
+using W1 = ProbeWnd<1>;
+using W2 = ProbeWnd<2>;
+
+TEST_F(FrameworkTest, AccessorBuildsOnceInOrderAndRebuildsAfterClose) {
+  W1& first = W1::Instance();
+  WaitActive(first);
+  EXPECT_THAT(gLog, ElementsAre("W1 Layout", "W1 CreateControls", "W1 AddMenuHandlers", "W1 Open",
+                                "W1 Activate"));
+  EXPECT_EQ(&W1::Instance(), &first);
+  EXPECT_TRUE(first.Visible());
+
+  gLog.clear();
+  first.Close();
+  EXPECT_THAT(gLog, ElementsAre("W1 Close"));
+  EXPECT_EQ(fw::LiveInstance<W1>(), nullptr);
+  Settle();  // the closed window is freed by the event loop
+
+  W1& second = W1::Instance();
+  EXPECT_TRUE(second.IsOpen());
+  EXPECT_EQ(fw::LiveWindows().size(), 1u);
+}
+
+TEST_F(FrameworkTest, ClassesHaveSeparateInstancesAndHideKeepsTheWindow) {
+  W1& one = W1::Instance();
+  W2& two = W2::Instance();
+  EXPECT_NE(static_cast<fw::Window*>(&one), static_cast<fw::Window*>(&two));
+  one.Hide();
+  EXPECT_FALSE(one.Visible());
+  EXPECT_EQ(&W1::Instance(), &one);
+  one.Show();
+  WaitActive(one);
+  EXPECT_TRUE(one.Visible());
+  EXPECT_EQ(fw::FrontmostWindow(), &one);
+}
+
+TEST_F(FrameworkTest, HiddenAtCreationUntilShown) {
+  W1::setup.layout.Visible = false;
+  W1& window = W1::Instance();
+  EXPECT_FALSE(window.Visible());
+  EXPECT_THAT(gLog, ElementsAre("W1 Layout", "W1 CreateControls", "W1 AddMenuHandlers", "W1 Open"));
+  window.Show();
+  EXPECT_TRUE(window.Visible());
+}
+
+TEST_F(FrameworkTest, FailedBuildLeavesNoInstanceAndPassesTheExceptionOn) {
+  W1::setup.controls = [](fw::Window&) { throw std::runtime_error("no controls today"); };
+  EXPECT_THROW(W1::Instance(), std::runtime_error);
+  EXPECT_EQ(fw::LiveInstance<W1>(), nullptr);
+  EXPECT_TRUE(script.exceptions().empty());
+
+  W1::setup.controls = nullptr;
+  EXPECT_TRUE(W1::Instance().IsOpen());
+}
+
+TEST_F(FrameworkTest, PropertiesOfTheLayout) {
+  W1::setup.layout = {.Width = 500, .Height = 550, .MaximumWidth = 500, .MaximumHeight = 500,
+                      .Title = "Quarnel", .HasMaximizeButton = false, .Resizeable = false,
+                      .HasBackgroundColor = true, .BackgroundColor = fw::RGB(255, 255, 255)};
+  W1& window = W1::Instance();
+  // The maximum height below the height must not cut the lower controls off.
+  EXPECT_EQ(window.Width(), 500);
+  EXPECT_EQ(window.Height(), 550);
+  EXPECT_EQ(window.Title(), "Quarnel");
+  EXPECT_FALSE(window.widget()->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(window.widget()->windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_EQ(window.content()->palette().color(QPalette::Window), QColor(255, 255, 255));
+}
+
+TEST_F(FrameworkTest, ResizableWindowKeepsItsSizeAboveAMaximumBelowIt) {
+  W1::setup.layout = {.Width = 300, .Height = 400, .MaximumWidth = 200, .MaximumHeight = 100};
+  W1& window = W1::Instance();
+  EXPECT_GE(window.content()->maximumHeight(), 400);
+  EXPECT_GE(window.content()->maximumWidth(), 300);
+  EXPECT_EQ(window.Height(), 400);
+}
+
+TEST_F(FrameworkTest, DialogFrameHasNoCloseBoxAndIgnoresTheWindowSystemsClose) {
+  W1::setup.layout = {.Width = 300, .Height = 200, .Type = 2, .HasCloseButton = false,
+                      .HasMinimizeButton = false, .HasMaximizeButton = false};
+  W1& window = W1::Instance();
+  EXPECT_EQ(window.widget()->windowFlags() & Qt::WindowType_Mask, Qt::Dialog);
+  EXPECT_FALSE(window.widget()->windowFlags() & Qt::WindowCloseButtonHint);
+
+  window.widget()->windowHandle()->close();  // as the window manager asks
+  EXPECT_TRUE(window.IsOpen());
+  EXPECT_TRUE(window.Visible());
+  window.Close();  // its own code still closes it
+  EXPECT_FALSE(window.IsOpen());
+}
+
+TEST_F(FrameworkTest, CloseBoxEndsTheInstance) {
+  W1& window = W1::Instance();
+  window.widget()->close();
+  EXPECT_FALSE(window.IsOpen());
+  EXPECT_EQ(fw::LiveInstance<W1>(), nullptr);
+  EXPECT_THAT(gLog.back(), "W1 Close");
+}
+
+TEST_F(FrameworkTest, ControlsAreFoundByNameAndClass) {
+  W1::setup.controls = [](fw::Window& w) {
+    static_cast<W1&>(w).Add<fw::Label>("StaticText1").SetProperties({.Text = "Quarnel"});
+    static_cast<W1&>(w).Add<fw::PushButton>("ClearBtn").SetProperties({.Caption = "Clear"});
+  };
+  W1& window = W1::Instance();
+  EXPECT_EQ(window.ControlAs<fw::Label>("StaticText1").Text(), "Quarnel");
+  EXPECT_EQ(window.ControlAs<fw::PushButton>("ClearBtn").Caption(), "Clear");
+  EXPECT_THROW(window.ControlByName("Missing"), fw::NilObjectException);
+  EXPECT_THROW(window.ControlAs<fw::Label>("ClearBtn"), fw::NilObjectException);
+}
+
+TEST_F(FrameworkTest, KeysAndClicksReachTheWindowWhereNoControlTakesThem) {
+  W1::setup.controls = [](fw::Window& w) {
+    static_cast<W1&>(w).Add<fw::Label>("StaticText1").SetProperties(
+        {.Left = 10, .Top = 10, .Width = 100, .Height = 20, .Text = "title"});
+    // A canvas without a MouseDown handler leaves the click to the window.
+    static_cast<W1&>(w).Add<fw::Canvas>("Canvas1").SetProperties(
+        {.Left = 50, .Top = 50, .Width = 40, .Height = 40, .Enabled = false});
+  };
+  W1& window = W1::Instance();
+  gLog.clear();
+  QTest::keyClick(window.widget(), Qt::Key_X);
+  QTest::keyClick(window.widget(), Qt::Key_Left);  // no character: not a KeyDown
+  QTest::mouseClick(window.ControlByName("StaticText1").widget(), Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseClick(window.ControlByName("Canvas1").widget(), Qt::LeftButton, {}, QPoint(1, 2));
+  EXPECT_THAT(gLog, ElementsAre("W1 KeyDown x", "W1 MouseDown 15,15", "W1 MouseDown 51,52"));
+}
+
+TEST_F(FrameworkTest, ControlEventsRunTheirHandlers) {
+  std::vector<std::string> seen;
+  W1::setup.controls = [&](fw::Window& w) {
+    auto& window = static_cast<W1&>(w);
+    auto& button = window.Add<fw::PushButton>("GraphBtn");
+    button.SetProperties({.Caption = "Graph"});
+    button.OnAction([&](fw::PushButton& b) { seen.push_back(b.Name() + " Action"); });
+    auto& canvas = window.Add<fw::Canvas>("Canvas1");
+    canvas.SetProperties({.Left = 100, .Top = 0, .Width = 74, .Height = 45});
+    canvas.OnOpen([&](fw::Canvas& c) { seen.push_back(c.Name() + " Open"); });
+    canvas.OnMouseDown([&](fw::Canvas& c, fw::Integer x, fw::Integer y) {
+      seen.push_back(c.Name() + " MouseDown " + std::to_string(x) + "," + std::to_string(y));
+      return false;
+    });
+  };
+  W1& window = W1::Instance();
+  EXPECT_THAT(seen, ElementsAre("Canvas1 Open"));
+  window.ControlAs<fw::PushButton>("GraphBtn").Push();
+  QTest::mouseClick(window.ControlByName("Canvas1").widget(), Qt::LeftButton, {}, QPoint(3, 4));
+  EXPECT_THAT(seen, ElementsAre("Canvas1 Open", "GraphBtn Action", "Canvas1 MouseDown 3,4"));
+}
+
+TEST_F(FrameworkTest, OneShotTimerFiresOnceOnTime) {
+  QElapsedTimer clock;
+  std::vector<qint64> fired;
+  W1::setup.controls = [&](fw::Window& w) {
+    auto& timer = static_cast<W1&>(w).Add<fw::Timer>("Timer1");
+    timer.SetProperties({.Period = 200, .RunMode = 1});
+    timer.OnAction([&](fw::Timer&) { fired.push_back(clock.elapsed()); });
+  };
+  clock.start();
+  W1& window = W1::Instance();
+  EXPECT_TRUE(window.ControlAs<fw::Timer>("Timer1").IsRunning());
+  QTest::qWait(500);
+  ASSERT_EQ(fired.size(), 1u);
+  EXPECT_GE(fired[0], 200);
+  EXPECT_FALSE(window.ControlAs<fw::Timer>("Timer1").IsRunning());
+  EXPECT_EQ(window.ControlAs<fw::Timer>("Timer1").timer()->timerType(), Qt::PreciseTimer);
+}
+
+}  // namespace
+}  // namespace fwtest
