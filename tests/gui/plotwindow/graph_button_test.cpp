@@ -1,0 +1,104 @@
+// The main window's Graph button with the plot window: opening it after a
+// calculation, bringing the same window forward, and refusing after a Save
+// or an erase until the next calculation.
+#include <gmock/gmock.h>
+
+#include <string>
+
+#include "core/windows/control_wnd.h"
+#include "plot/window/graph_wnd.h"
+#include "plot_fixture.h"
+
+using testing::ElementsAre;
+
+namespace {
+
+constexpr const char* kRefusal = "MsgBox: Quarnel must be calculated before graph can be displayed.";
+
+class GraphButtonTest : public WindowsTest {
+ protected:
+  void CalculateInMainWindow(const std::string& eigenvalues = kWorkedExample) {
+    main_.NVarsFld().SetText("20");
+    main_.EigenFld().SetText(eigenvalues);
+    main_.CalculateBtn().Push();
+    ASSERT_EQ(module1().dirty, "y");
+  }
+
+  GraphWnd* PressGraph() {
+    main_.GraphBtn().Push();
+    Settle();
+    return fw::LiveInstance<GraphWnd>();
+  }
+
+  ControlWnd& main_ = ControlWnd::Instance();
+};
+
+TEST_F(GraphButtonTest, GraphOpensThePlotAndBringsTheSameWindowForward) {
+  CalculateInMainWindow();
+  GraphWnd* plot = PressGraph();
+  ASSERT_NE(plot, nullptr);
+  EXPECT_TRUE(plot->Visible());
+  const auto picture = plot->Canvas1().Backdrop();
+  ASSERT_TRUE(picture);
+
+  // A new calculation does not redraw the open window.
+  CalculateInMainWindow(Lines({"9", "3", "1", "0.5", "0.4", "0.3", "0.2", "0.2", "0.1", "0.1",
+                               "0.1", "0.1", "0.1", "0.1", "0.1", "0.1", "0.1", "0.1", "0.1",
+                               "0.1"}));
+  EXPECT_EQ(PressGraph(), plot);
+  EXPECT_EQ(plot->Canvas1().Backdrop(), picture);
+  EXPECT_TRUE(script_.calls().empty());
+}
+
+TEST_F(GraphButtonTest, GraphRefusesAfterSaveUntilTheNextCalculation) {
+  CalculateInMainWindow();
+  GraphWnd* plot = PressGraph();
+  ASSERT_NE(plot, nullptr);
+  script_.CancelExport();
+  plot->SaveBtn().Push();
+  EXPECT_EQ(PressGraph(), plot);  // still open, not brought up by Graph
+  plot->CloseBtn().Push();
+  Settle();
+  EXPECT_EQ(fw::LiveInstance<GraphWnd>(), nullptr);
+  EXPECT_TRUE(main_.Visible());
+  EXPECT_EQ(PressGraph(), nullptr);
+  EXPECT_THAT(script_.calls(), ElementsAre("ExportPicture 600x420 -> cancel", kRefusal, kRefusal));
+
+  CalculateInMainWindow();
+  GraphWnd* fresh = PressGraph();
+  ASSERT_NE(fresh, nullptr);
+  EXPECT_TRUE(fresh->Canvas1().Backdrop());
+}
+
+TEST_F(GraphButtonTest, GraphRefusesAfterAnEraseUntilTheNextCalculation) {
+  CalculateInMainWindow();
+  GraphWnd* plot = PressGraph();
+  ASSERT_NE(plot, nullptr);
+  main_.Hide();
+  script_.AnswerMsgBox(fw::kAnswerYes);
+  plot->CloseBtn().Push();
+  Settle();
+  EXPECT_EQ(fw::LiveInstance<GraphWnd>(), nullptr);
+  EXPECT_TRUE(main_.Visible());
+  EXPECT_EQ(module1().dirty, "");
+  EXPECT_EQ(PressGraph(), nullptr);
+  EXPECT_EQ(script_.Count(kRefusal), 1);
+
+  CalculateInMainWindow();
+  ASSERT_NE(PressGraph(), nullptr);
+  EXPECT_EQ(module1().dirty, "y");
+}
+
+TEST_F(GraphButtonTest, ClearInTheMainWindowLetsCloseGoWithoutAsking) {
+  CalculateInMainWindow();
+  GraphWnd* plot = PressGraph();
+  ASSERT_NE(plot, nullptr);
+  main_.ClearBtn().Push();
+  EXPECT_EQ(PressGraph(), plot);
+  plot->CloseBtn().Push();
+  Settle();
+  EXPECT_EQ(fw::LiveInstance<GraphWnd>(), nullptr);
+  EXPECT_THAT(script_.calls(), ElementsAre(kRefusal));
+}
+
+}  // namespace
