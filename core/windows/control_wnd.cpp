@@ -81,10 +81,13 @@ void ControlWnd::CreateEntryControls() {
   calculate.SetProperties(ButtonAt(480, "Calculate"));
   calculate.OnAction([this](fw::PushButton& button) { CalculateBtn_Action(button); });
 
+  // The two labels overlap their fields (this one the top border of
+  // EigenFld, StaticText1 the left edge of NVarsFld) and lie above them:
+  // drawn transparent on the white window they look the same and hide nothing.
   AddControl<fw::Label>("StaticText3")
       .SetProperties({.Left = 20, .Top = 192, .Width = 120, .Height = 19, .Text = "Eigenvalues",
                       .FontName = "System", .FontSize = 12, .TextAlignment = 1,
-                      .TextColor = kBlack});
+                      .TextColor = kBlack, .Transparent = true});
 }
 
 // Logo, title, by-line, rule and the variables label (tab order 5 to 9).
@@ -108,7 +111,7 @@ void ControlWnd::CreateHeading() {
   AddControl<fw::Label>("StaticText1")
       .SetProperties({.Left = 20, .Top = 150, .Width = 210, .Height = 20,
                       .Text = "Number of variables (3-99):", .FontName = "System", .FontSize = 14,
-                      .Bold = true, .TextAlignment = 1, .TextColor = kBlack});
+                      .Bold = true, .TextAlignment = 1, .TextColor = kBlack, .Transparent = true});
 }
 
 // Print, Graph and the help icon (tab order 10 to 12).

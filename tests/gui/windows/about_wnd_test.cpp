@@ -1,0 +1,99 @@
+// The splash and About window: its one-shot timer, giving way to the main
+// window on a key, a click or the timer, and the timer's late firing.
+#include <QMetaObject>
+#include <QTimer>
+
+#include <gmock/gmock.h>
+
+#include "core/app/default_window.h"
+#include "core/windows/about_wnd.h"
+#include "core/windows/control_wnd.h"
+#include "help/description_wnd.h"
+#include "windows_fixture.h"
+
+namespace {
+
+class AboutWndTest : public WindowsTest {
+ protected:
+  // The timer's expiry, without waiting four seconds for it.
+  static void FireTimer(AboutWnd& about) {
+    QMetaObject::invokeMethod(about.Timer1().timer(), "timeout");
+    Settle();
+  }
+
+  static bool MainWindowIsFront() {
+    ControlWnd* main = fw::LiveInstance<ControlWnd>();
+    return main && main->Visible() && fw::FrontmostWindow() == main;
+  }
+};
+
+TEST_F(AboutWndTest, SplashIsTheOnlyWindowWithAPreciseOneShotTimer) {
+  MakeDefaultWindow();
+  AboutWnd* about = fw::LiveInstance<AboutWnd>();
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->Visible());
+  EXPECT_EQ(fw::LiveWindows().size(), 1u);
+  const QTimer* timer = about->Timer1().timer();
+  EXPECT_TRUE(timer->isActive());
+  EXPECT_TRUE(timer->isSingleShot());
+  EXPECT_EQ(timer->interval(), 4000);
+  EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
+}
+
+TEST_F(AboutWndTest, TimerGivesWayToTheMainWindow) {
+  AboutWnd& about = AboutWnd::Instance();
+  FireTimer(about);
+  EXPECT_FALSE(about.Visible());
+  EXPECT_TRUE(MainWindowIsFront());
+}
+
+TEST_F(AboutWndTest, KeyOrClickGivesWayAtOnce) {
+  for (bool byKey : {true, false}) {
+    SCOPED_TRACE(byKey ? "key" : "click");
+    AboutWnd& about = AboutWnd::Instance();
+    about.Show();
+    Settle();
+    if (byKey)
+      QTest::keyClick(about.widget(), Qt::Key_Q);
+    else
+      QTest::mouseClick(about.Canvas1().widget(), Qt::LeftButton);  // on the logo, too
+    Settle();
+    EXPECT_FALSE(about.Visible());
+    EXPECT_TRUE(MainWindowIsFront());
+  }
+  EXPECT_EQ(fw::LiveWindows().size(), 2u);
+}
+
+// After an early key the user opens the help window; the timer's expiry
+// then brings the main window in front of it.
+TEST_F(AboutWndTest, LateTimerBringsTheMainWindowForwardAgain) {
+  AboutWnd& about = AboutWnd::Instance();
+  QTest::keyClick(about.widget(), Qt::Key_Space);
+  Settle();
+  ControlWnd* main = fw::LiveInstance<ControlWnd>();
+  ASSERT_NE(main, nullptr);
+  DescriptionWnd::Instance().Show();
+  Settle();
+  ASSERT_FALSE(MainWindowIsFront());
+
+  FireTimer(about);
+  EXPECT_FALSE(about.Visible());
+  EXPECT_TRUE(MainWindowIsFront());
+  EXPECT_EQ(fw::LiveInstance<ControlWnd>(), main);
+}
+
+TEST_F(AboutWndTest, AboutShownFromTheHelpWindowGivesWayToTheMainWindow) {
+  AboutWnd& about = AboutWnd::Instance();
+  FireTimer(about);
+  DescriptionWnd::Instance().Show();
+  ShowAboutWindow();
+  Settle();
+  EXPECT_TRUE(about.Visible());
+  EXPECT_EQ(fw::LiveInstance<AboutWnd>(), &about);
+  QTest::mouseClick(about.content(), Qt::LeftButton, {}, QPoint(10, 10));
+  Settle();
+  EXPECT_FALSE(about.Visible());
+  EXPECT_TRUE(MainWindowIsFront());
+}
+
+}  // namespace
