@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "core/app/menu.h"
 #include "core/app/startup.h"
 #include "core/calc/scree.h"
+#include "core/windows/about_wnd.h"
 #include "framework/ui/exception_hook.h"
 #include "framework/ui/scripted_services.h"
 #include "framework/ui/window.h"
@@ -117,11 +119,12 @@ TEST_F(StartupTest, LeavesTheVersionDataMenuBarAndFileTypes) {
   EXPECT_TRUE(types[1].Imported);
 }
 
-TEST_F(StartupTest, FirstWindowIsTheDefaultWindowShownAtOnce) {
+TEST_F(StartupTest, FirstWindowIsTheAboutWindowShownAtOnce) {
   RecordingFramework framework;
   ASSERT_EQ(QuarnelMain(framework), 0);
   const std::vector<fw::Window*> windows = fw::LiveWindows();
   ASSERT_EQ(windows.size(), 1u);
+  EXPECT_EQ(windows.front(), fw::LiveInstance<AboutWnd>());
   EXPECT_TRUE(windows.front()->Visible());
 }
 
@@ -130,6 +133,8 @@ struct FailureCase {
   std::vector<std::string> log;
   std::size_t windows;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << "failing in " << c.failAt; }
 
 class StartupFailureTest : public StartupTest, public testing::WithParamInterface<FailureCase> {};
 
