@@ -20,6 +20,11 @@ const PictureFormat* ExportFormats(int* count);
 const PictureFormat* FormatForPath(const QString& path);
 // Writes the image; on failure gives the writer's message in error.
 bool WritePictureFile(const QImage& image, const QString& path, const char* format, QString* error);
+// What the export does once the save dialog has answered: the format from the
+// file's suffix, else from the chosen filter (whose suffix is then added).
+// Answers the path written, or "" with the reason in error.
+QString ExportPictureTo(const QImage& image, QString path, const QString& chosenFilter,
+                        QString* error);
 
 class QtServices : public Services {
  public:

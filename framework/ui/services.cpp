@@ -41,6 +41,11 @@ bool Headless() {
   return !QCoreApplication::instance() || QGuiApplication::platformName() == "offscreen";
 }
 
+// Boxes without a title of their own carry the program's name.
+QString Title(const std::string& title) {
+  return title.empty() ? QGuiApplication::applicationDisplayName() : ToQt(title);
+}
+
 }  // namespace
 
 Services& services() { return gInstalled ? *gInstalled : DefaultServices(); }
@@ -72,6 +77,18 @@ bool WritePictureFile(const QImage& image, const QString& path, const char* form
   return false;
 }
 
+QString ExportPictureTo(const QImage& image, QString path, const QString& chosenFilter,
+                        QString* error) {
+  const PictureFormat* format = FormatForPath(path);
+  if (!format) {
+    format = &kFormats[0];
+    for (const auto& offered : kFormats)
+      if (chosenFilter == offered.filter) format = &offered;
+    path += '.' + QString::fromLatin1(format->suffix);
+  }
+  return WritePictureFile(image, path, format->format, error) ? path : QString();
+}
+
 void QtServices::MsgBox(const std::string& text) { MsgBox(text, 0, ""); }
 
 Integer QtServices::MsgBox(const std::string& text, Integer buttons, const std::string& title) {
@@ -80,7 +97,7 @@ Integer QtServices::MsgBox(const std::string& text, Integer buttons, const std::
     std::fprintf(stderr, "MsgBox: %s\n", text.c_str());
     return yesNo ? kAnswerNo : kAnswerOk;
   }
-  QMessageBox box(yesNo ? QMessageBox::Question : QMessageBox::NoIcon, ToQt(title), ToQt(text),
+  QMessageBox box(yesNo ? QMessageBox::Question : QMessageBox::NoIcon, Title(title), ToQt(text),
                   yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
   const int answer = box.exec();
   if (!yesNo) return kAnswerOk;
@@ -107,14 +124,9 @@ bool QtServices::ExportPicture(const Picture& picture) {
   QString path = QFileDialog::getSaveFileName(nullptr, QString(), QString(), filters.join(";;"),
                                               &chosen);
   if (path.isEmpty()) return false;
-  const PictureFormat* format = FormatForPath(path);
-  if (!format) {
-    format = &kFormats[std::max<qsizetype>(0, filters.indexOf(chosen))];
-    path += '.' + QString::fromLatin1(format->suffix);
-  }
   QString error;
-  if (WritePictureFile(picture.Image(), path, format->format, &error)) return true;
-  QMessageBox::warning(nullptr, QString(), QObject::tr("The picture could not be saved: %1").arg(error));
+  if (!ExportPictureTo(picture.Image(), path, chosen, &error).isEmpty()) return true;
+  QMessageBox::warning(nullptr, Title(""), QObject::tr("The picture could not be saved: %1").arg(error));
   return false;
 }
 
@@ -131,7 +143,7 @@ std::shared_ptr<Picture> QtServices::ClipboardPicture() {
 void QtServices::ReportUnhandledException(const std::string& description) {
   // The description is on stderr already.
   if (Headless()) return;
-  QMessageBox::critical(nullptr, QString(), ToQt(description));
+  QMessageBox::critical(nullptr, Title(""), ToQt(description));
 }
 
 }  // namespace fw

@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QImage>
+#include <QImageReader>
 #include <QTemporaryDir>
 
 #include <gmock/gmock.h>
@@ -68,6 +69,20 @@ TEST(Export, EveryOfferedFormatWritesAPictureThatReadsBack) {
   QString error;
   EXPECT_FALSE(fw::WritePictureFile(Quarters()->Image(), dir.filePath("no/such/dir/a.png"), "png",
                                     &error));
+  EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(Export, TheChosenFilterGivesTheFormatWhenTheNameHasNoKnownSuffix) {
+  QTemporaryDir dir;
+  QString error;
+  const QString tiff = fw::ExportPictureTo(Quarters()->Image(), dir.filePath("plot"),
+                                           "TIFF (*.tif *.tiff)", &error);
+  EXPECT_EQ(tiff, dir.filePath("plot.tif"));
+  ExpectSameQuarters(QImage(tiff), 0);
+  // A known suffix wins over the filter.
+  const QString bmp = fw::ExportPictureTo(Quarters()->Image(), dir.filePath("plot.bmp"),
+                                          "PNG (*.png)", &error);
+  EXPECT_EQ(QImageReader(bmp).format(), "bmp");
 }
 
 TEST(ScriptedServices, RecordsEveryCallInOrderAndAnswersFromItsQueues) {

@@ -133,9 +133,11 @@ TEST_F(FrameworkTest, KeysAndClicksReachTheWindowWhereNoControlTakesThem) {
         {.Left = 50, .Top = 50, .Width = 40, .Height = 40, .Enabled = false});
   };
   W1& window = W1::Instance();
+  WaitActive(window);
   gLog.clear();
-  QTest::keyClick(window.widget(), Qt::Key_X);
-  QTest::keyClick(window.widget(), Qt::Key_Left);  // no character: not a KeyDown
+  // Through the window system, as a user's key arrives.
+  QTest::keyClick(window.widget()->windowHandle(), Qt::Key_X);
+  QTest::keyClick(window.widget()->windowHandle(), Qt::Key_Left);  // no character: no KeyDown
   QTest::mouseClick(window.ControlByName("StaticText1").widget(), Qt::LeftButton, {}, QPoint(5, 5));
   QTest::mouseClick(window.ControlByName("Canvas1").widget(), Qt::LeftButton, {}, QPoint(1, 2));
   EXPECT_THAT(gLog, ElementsAre("W1 KeyDown x", "W1 MouseDown 15,15", "W1 MouseDown 51,52"));
