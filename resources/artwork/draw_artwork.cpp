@@ -24,9 +24,11 @@ const QColor kInk(0, 0, 200);
 const QColor kTail(200, 40, 40);
 const QColor kAxis(70, 70, 90);
 
-QImage Blank(int width, int height) {
+// The window pictures are opaque on the windows' white, since a backdrop is
+// shown without its alpha; the application icons keep theirs.
+QImage Blank(int width, int height, const QColor& fill) {
   QImage image(width, height, QImage::Format_ARGB32);
-  image.fill(Qt::transparent);
+  image.fill(fill);
   image.setDotsPerMeterX(2835);  // 72 dpi: one point is one pixel
   image.setDotsPerMeterY(2835);
   return image;
@@ -68,7 +70,7 @@ void DrawAxes(QPainter& painter, const QRectF& area, double pen) {
 }
 
 QImage Logo() {
-  QImage image = Blank(78, 78);
+  QImage image = Blank(78, 78, Qt::white);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(kInk, 2));
@@ -80,7 +82,7 @@ QImage Logo() {
 }
 
 QImage HelpIcon() {
-  QImage image = Blank(74, 45);
+  QImage image = Blank(74, 45, Qt::white);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
@@ -99,7 +101,7 @@ QImage HelpIcon() {
 }
 
 QImage AppIcon(int size) {
-  QImage image = Blank(size, size);
+  QImage image = Blank(size, size, Qt::transparent);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   const double s = size / 32.0;

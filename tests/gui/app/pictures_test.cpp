@@ -55,17 +55,20 @@ TEST(PicturesTest, MissingHelpIconIsReadAgainUntilItAppears) {
 }
 
 // The files fit the canvases that show them: the logo 78 x 78 (the main
-// window's canvas is one row lower, and that row is transparent), the help
-// icon 74 x 45. Reading the TIFF also shows that Qt's TIFF support is there.
+// window's canvas is one row lower, and that row is plain white), the help
+// icon 74 x 45. Both are opaque, since a backdrop is shown without alpha.
+// Reading the TIFF also shows that Qt's TIFF support is there.
 TEST(PicturesTest, PictureFilesHaveTheCanvasSizes) {
   const std::string folder = QUARNEL_RESOURCES_DIR;
   const QImage logo(QString::fromStdString(folder + "/Quarnel.tiff"));
   ASSERT_FALSE(logo.isNull());
   EXPECT_EQ(logo.size(), QSize(78, 78));
-  for (int x = 0; x < logo.width(); ++x) EXPECT_EQ(qAlpha(logo.pixel(x, 77)), 0) << x;
+  EXPECT_FALSE(logo.hasAlphaChannel() && logo.pixelColor(0, 0).alpha() < 255);
+  for (int x = 0; x < logo.width(); ++x) EXPECT_EQ(logo.pixel(x, 77), qRgb(255, 255, 255)) << x;
   const QImage help(QString::fromStdString(folder + "/Vered68 copy.png"));
   ASSERT_FALSE(help.isNull());
   EXPECT_EQ(help.size(), QSize(74, 45));
+  EXPECT_EQ(help.pixelColor(0, 0).alpha(), 255);
 }
 
 }  // namespace
