@@ -1,0 +1,129 @@
+#!/bin/bash
+# Starts the program under Xvfb with openbox, waits for the splash and for
+# the main window it gives way to, types the worked example, presses
+# Calculate, copies the report out with the Edit menu's Copy (Ctrl+C) and
+# reads it with xclip, then closes the main window and expects the program to
+# quit with exit code 0.
+#
+#   main_window_e2e.sh <quarnel executable> [folder for screenshots]
+set -u
+program=$1
+shots=${2:-}
+
+for tool in Xvfb openbox xdotool xclip xwininfo import; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  [ -f "$work/program.log" ] && sed 's/^/  program: /' "$work/program.log"
+  exit 1
+}
+
+# Waits up to $1 seconds for the command in the remaining arguments to succeed.
+wait_for() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.05
+  done
+}
+
+# --- display and window manager ------------------------------------------
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || fail "openbox did not start"
+sleep 0.2
+
+# --- the program's windows -----------------------------------------------
+XDG_RUNTIME_DIR=$work HOME=$work "$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+pids+=($program_pid)
+
+# The visible window of the program with that client size, if any.
+window_of_size() {
+  local id geometry
+  for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+    geometry=$(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/.*Geometry: //p')
+    if [ "$geometry" = "$1" ]; then echo "$id"; return 0; fi
+  done
+  return 1
+}
+shot() { [ -n "$shots" ] && mkdir -p "$shots" && import -window root "$shots/$1.png"; }
+
+wait_for 10 window_of_size 300x200 >/dev/null || fail "no splash window"
+shown_at=$SECONDS
+sleep 0.3
+shot splash
+
+# No input: the splash gives way on its own after four seconds.
+wait_for 15 window_of_size 500x569 >/dev/null || fail "the main window did not come"
+main=$(window_of_size 500x569)
+echo "main window after about $((SECONDS - shown_at)) s of splash"
+window_of_size 300x200 >/dev/null && fail "the splash is still shown beside the main window"
+
+# Client area origin; the menu bar takes the height above 550.
+origin_x=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left X: *//p')
+origin_y=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left Y: *//p')
+origin_y=$((origin_y + 569 - 550))
+click() { xdotool mousemove --sync $((origin_x + $1)) $((origin_y + $2)) click 1; sleep 0.1; }
+
+xdotool windowactivate --sync "$main" 2>/dev/null
+click 249 160   # NVarsFld
+xdotool type --delay 15 "20"
+click 195 360   # EigenFld
+values=(5.43 3.11 2.24 1.89 1.52 1.29 .80 .46 .41 .37 .35 .33 .30 .28 .25 .24 .21 .20 .18 .15)
+for i in "${!values[@]}"; do
+  [ "$i" -gt 0 ] && xdotool key Return
+  xdotool type --delay 15 "${values[$i]}"
+done
+click 440 495   # CalculateBtn
+sleep 0.3
+[ "$(xdotool search --onlyvisible --pid "$program_pid" | wc -l)" -eq 1 ] ||
+  fail "a message or other window came up after Calculate"
+shot main-report
+
+# Select the whole report (caret keys reach the field unfiltered) and copy it.
+click 195 360
+xdotool key ctrl+Home ctrl+shift+End ctrl+c
+sleep 0.3
+xclip -selection clipboard -o 2>/dev/null | tr -d '\r' >"$work/report.txt"
+
+expect_line() {
+  local got
+  got=$(sed -n "$1p" "$work/report.txt")
+  [ "$got" = "$2" ] || fail "report line $1 is '$got', expected '$2'"
+}
+lines=$(awk 'END { print NR }' "$work/report.txt")
+[ "$lines" -eq 27 ] || { cat "$work/report.txt"; fail "report has $lines lines, expected 27"; }
+expect_line 1 ""
+grep -q '^Date: ' "$work/report.txt" || fail "no date line"
+expect_line 6 "Order   Eigenvalue      SE      Factor*"
+expect_line 8 "  1      +5.4300       0.8662   nontrivial"
+expect_line 15 "  8      +0.4600       0.0127   trivial"
+expect_line 17 " 10      +0.3700       0.0055   trivial"
+expect_line 27 "*Critical value = .0500 (7 factors)"
+
+# Closing the main window quits the program.
+xdotool windowactivate --sync "$main" 2>/dev/null
+xdotool key alt+F4
+for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.05; done
+kill -0 "$program_pid" 2>/dev/null && fail "the program is still running after its main window closed"
+wait "$program_pid"
+status=$?
+[ "$status" -eq 0 ] || fail "exit code $status"
+echo "PASS"

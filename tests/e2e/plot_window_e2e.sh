@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The plot window end to end, under Xvfb with openbox: the worked example is
+# calculated in the main window, Graph opens the plot window, and Copy puts a
+# 600 x 420 picture on the X clipboard (read while the program runs, since
+# the clipboard empties when it exits).
+#
+#   plot_window_e2e.sh <quarnel executable> [folder for the screenshots]
+set -euo pipefail
+
+program=$1
+shots=${2:-$(mktemp -d)}
+mkdir -p "$shots"
+for tool in Xvfb openbox xdotool xclip import identify; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+pids=()
+work=$(mktemp -d)
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  import -window root "$shots/failure.png" 2>/dev/null || true
+  echo "FAIL: $* (the screen is in $shots/failure.png)"
+  exit 1
+}
+
+# Waits up to about 10 s for a visible window whose name matches; prints its id.
+wait_window() {
+  for _ in $(seq 100); do
+    local id
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1 || true)
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Clicks at (x, y) of a window's content, below the menu bar that Qt puts
+# inside the X window; content_height is the layout's height.
+click_content() {
+  local window=$1 content_height=$2 x=$3 y=$4 height
+  height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
+  xdotool mousemove --window "$window" "$x" $((y + height - content_height)) click 1
+}
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+
+"$program" >"$work/program.log" 2>&1 &
+pids+=($!)
+
+# The splash gives way to the main window at a key press.
+sleep 1
+xdotool key space
+main=$(wait_window '^Quarnel$') || fail "no main window"
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+
+click_content "$main" 550 249 160          # NVarsFld
+xdotool type --delay 20 "20"
+click_content "$main" 550 195 360          # EigenFld
+# One line at a time: xdotool mixes up longer texts with line breaks in them.
+first=1
+for value in 5.43 3.11 2.24 1.89 1.52 1.29 .80 .46 .41 .37 .35 .33 .30 .28 .25 .24 .21 .20 \
+    .18 .15; do
+  [ "$first" = 1 ] || xdotool key Return
+  first=0
+  xdotool type --delay 15 "$value"
+done
+click_content "$main" 550 440 495          # Calculate
+sleep 0.3
+click_content "$main" 550 440 351          # Graph
+graph=$(wait_window '^Quarnel Graph$') || fail "Graph opened no plot window"
+xdotool windowactivate --sync "$graph" 2>/dev/null || true
+sleep 0.5
+import -window "$graph" "$shots/plot_window.png"
+
+click_content "$graph" 500 245 467         # Copy
+sleep 0.5
+import -window root "$shots/copied.png"
+xclip -selection clipboard -t image/png -o >"$work/clip.png" || fail "nothing on the clipboard"
+size=$(identify -format '%wx%h' "$work/clip.png")
+cp "$work/clip.png" "$shots/clipboard.png"
+[ "$size" = "600x420" ] || fail "the clipboard holds a $size picture, not 600x420"
+echo "PASS: plot window opened; the clipboard holds a $size PNG (screenshots in $shots)"
