@@ -4,7 +4,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPalette>
-#include <QTimer>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -42,8 +42,15 @@ std::vector<LiveEntry>& Live() {
   return live;
 }
 
-std::vector<std::unique_ptr<Window>>& Closed() {
-  static std::vector<std::unique_ptr<Window>> closed;
+// Holds a closed window until control is back in the event loop in which it
+// was closed: a handler of the window may still be running (with a message
+// box's nested loop, say), and a nested loop must not free it.
+struct Reaper : QObject {
+  std::unique_ptr<Window> window;
+};
+
+std::vector<QPointer<Reaper>>& Closed() {
+  static std::vector<QPointer<Reaper>> closed;
   return closed;
 }
 
@@ -57,8 +64,11 @@ Qt::WindowFlags FlagsFor(const WindowLayout& layout) {
   return flags;
 }
 
-void ScheduleFree() {
-  if (QCoreApplication::instance()) QTimer::singleShot(0, qApp, [] { FreeClosedWindows(); });
+void Bury(std::unique_ptr<Window> window) {
+  auto* reaper = new Reaper;
+  reaper->window = std::move(window);
+  Closed().push_back(reaper);
+  reaper->deleteLater();
 }
 
 }  // namespace
@@ -132,14 +142,15 @@ void Window::Close() {
   auto& live = Live();
   auto entry = std::find_if(live.begin(), live.end(),
                             [this](const LiveEntry& e) { return e.window.get() == this; });
+  std::unique_ptr<Window> self;
   if (entry != live.end()) {
-    Closed().push_back(std::move(entry->window));
+    self = std::move(entry->window);
     live.erase(entry);
   }
   ForgetWindow(this);
   RunGuarded("Window.Close", [this] { Event_Close(); });
   impl_->frame->hide();
-  ScheduleFree();
+  if (self) Bury(std::move(self));
 }
 
 bool Window::Visible() const { return impl_->frame && impl_->frame->isVisible(); }
@@ -223,7 +234,7 @@ void CloseAllWindows() {
 void FreeClosedWindows() {
   auto closed = std::move(Closed());
   Closed().clear();
-  closed.clear();
+  for (const auto& reaper : closed) delete reaper.data();
 }
 
 }  // namespace fw

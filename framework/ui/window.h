@@ -173,7 +173,8 @@ std::vector<Window*> LiveWindows();
 // Ends every live window without raising events and frees it, with the
 // windows closed before (teardown, and tests between cases).
 void CloseAllWindows();
-// Frees the windows closed so far (normally done by the event loop).
+// Frees the windows closed so far (otherwise freed once control is back in
+// the event loop in which each was closed).
 void FreeClosedWindows();
 
 }  // namespace fw

@@ -40,6 +40,7 @@ class ProbeWnd : public fw::Window {
  public:
   static inline ProbeSetup setup;
   static ProbeWnd& Instance() { return fw::ImplicitWindow<ProbeWnd>(); }
+  ~ProbeWnd() override { Note("freed"); }
 
   template <class C>
   C& Add(std::string name) { return AddControl<C>(std::move(name)); }

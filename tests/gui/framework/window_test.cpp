@@ -2,6 +2,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 #include <QWindow>
 
@@ -34,6 +35,26 @@ TEST_F(FrameworkTest, AccessorBuildsOnceInOrderAndRebuildsAfterClose) {
   W1& second = W1::Instance();
   EXPECT_TRUE(second.IsOpen());
   EXPECT_EQ(fw::LiveWindows().size(), 1u);
+}
+
+TEST_F(FrameworkTest, AWindowClosedByItsOwnHandlerLivesUntilTheHandlerIsDone) {
+  W1::setup.controls = [](fw::Window& w) {
+    auto& close = static_cast<W1&>(w).Add<fw::PushButton>("CloseBtn");
+    close.OnAction([&w](fw::PushButton& button) {
+      w.Close();
+      // A message box's nested event loop runs before the handler ends.
+      QEventLoop nested;
+      QTimer::singleShot(20, &nested, &QEventLoop::quit);
+      nested.exec();
+      gLog.push_back("handler still has " + button.Name() + " of " + w.Title());
+    });
+  };
+  W1::setup.layout.Title = "Quarnel Graph";
+  QTimer::singleShot(0, [] { W1::Instance().ControlAs<fw::PushButton>("CloseBtn").Push(); });
+  W1::Instance();
+  gLog.clear();
+  QTest::qWait(100);
+  EXPECT_THAT(gLog, ElementsAre("W1 Close", "handler still has CloseBtn of Quarnel Graph", "W1 freed"));
 }
 
 TEST_F(FrameworkTest, ClassesHaveSeparateInstancesAndHideKeepsTheWindow) {
