@@ -66,8 +66,9 @@ void Graphics::DrawLine(double x1, double y1, double x2, double y2) {
   QPainter* p = ActivePainter();
   const double thickness = std::max(penWidth_, penHeight_);
   if (p == nullptr || !(thickness >= 1)) return;
-  Segment s{static_cast<double>(Pixel(x1)), static_cast<double>(Pixel(y1)),
-            static_cast<double>(Pixel(x2)), static_cast<double>(Pixel(y2))};
+  // Cut in Doubles before anything is clamped, so a far end keeps its direction.
+  auto whole = [](double v) { return static_cast<double>(Truncate(v)); };
+  Segment s{whole(x1), whole(y1), whole(x2), whole(y2)};
   if (!ClipToGuard(s)) return;
   QPen pen(ToQColor(color_));
   pen.setWidth(static_cast<int>(std::min<Integer>(Truncate(thickness), 1000)));
@@ -101,14 +102,25 @@ void Graphics::DrawRect(double x, double y, double width, double height) {
   FillClipped(left + static_cast<double>(w) - side, up, side, height);
 }
 
+// Row by row, the pixels whose centres lie in the ellipse; the radii are a
+// quarter pixel short of the half sizes so that a small disc (3 across) is
+// round rather than square. Qt's own aliased ellipse is a pixel short at
+// these sizes.
 void Graphics::FillOval(double x, double y, double width, double height) {
   QPainter* p = ActivePainter();
   const auto box = WholeBox(x, y, width, height);
   if (p == nullptr || !box) return;
-  p->setPen(Qt::NoPen);
-  p->setBrush(ToQColor(color_));
-  p->drawEllipse(QRect(box->x, box->y, box->width, box->height));
-  p->setBrush(Qt::NoBrush);
+  const QColor colour = ToQColor(color_);
+  const double cx = box->width / 2.0, cy = box->height / 2.0;
+  const double rx = cx - 0.25, ry = cy - 0.25;
+  for (int row = 0; row < box->height; ++row) {
+    const double t = (row + 0.5 - cy) / ry;
+    if (t * t > 1) continue;
+    const double half = rx * std::sqrt(1 - t * t);
+    const int first = static_cast<int>(std::ceil(cx - half - 0.5));
+    const int last = static_cast<int>(std::floor(cx + half - 0.5));
+    if (last >= first) p->fillRect(QRect(box->x + first, box->y + row, last - first + 1, 1), colour);
+  }
 }
 
 void Graphics::DrawString(std::string_view text, double x, double y, double wrapWidth,
@@ -141,9 +153,11 @@ void Graphics::DrawString(std::string_view text, double x, double y, double wrap
 }
 
 double Graphics::StringWidth(std::string_view text) const {
-  const QPaintDevice* device = image_ != nullptr ? static_cast<QPaintDevice*>(image_)
-                               : painter_ != nullptr ? painter_->device()
-                                                     : nullptr;
+  // Sizes are in pixels, so no device's resolution changes a width; an empty
+  // picture measures like any other.
+  QPaintDevice* device = nullptr;
+  if (image_ != nullptr && !image_->isNull()) device = image_;
+  if (image_ == nullptr && painter_ != nullptr) device = painter_->device();
   const QFontMetricsF metrics(FontOfSize(fontSize_), device);
   return metrics.horizontalAdvance(ToQString(text));
 }

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "framework/graphics/clip.h"
 #include "framework/graphics/graphics.h"
 #include "framework/text/text.h"
 
@@ -7,8 +8,10 @@ namespace fw {
 
 namespace {
 
-// Sides beyond this would ask for gigabytes; such a picture is made empty.
-constexpr Integer kLargestSide = 16384;
+// A picture that no drawing coordinate could reach across, or that would
+// ask for more than 128 MB, is made empty.
+constexpr Integer kLargestSide = kGuard;
+constexpr Integer kLargestArea = Integer{1} << 25;
 
 int Side(double v) {
   const Integer side = Truncate(v);
@@ -17,7 +20,7 @@ int Side(double v) {
 
 QImage NewImage(double width, double height) {
   const int w = Side(width), h = Side(height);
-  if (w == 0 || h == 0) return QImage();
+  if (w == 0 || h == 0 || Integer{w} * h > kLargestArea) return QImage();
   QImage image(w, h, QImage::Format_RGB32);
   image.fill(Qt::white);        // a new QImage holds whatever memory held
   image.setDotsPerMeterX(2835);  // 72 dots per inch: a point is a pixel

@@ -1,0 +1,171 @@
+// The legend in each of its modes: where it lies, what it holds and how
+// much the margin on its side grows.
+#include <gtest/gtest.h>
+
+#include "tests/gui/linegraph/inspector.h"
+#include "tests/gui/linegraph/pixels.h"
+
+namespace {
+
+constexpr fw::Color kGrey = fw::RGB(200, 200, 200);
+constexpr fw::Color kBlack = fw::RGB(0, 0, 0);
+constexpr fw::Color kRed = fw::RGB(255, 0, 0);
+constexpr fw::Color kBlue = fw::RGB(0, 0, 255);
+
+Integer LabelWidth(const std::string& label) {
+  fw::Picture measure(1, 1, 32);
+  measure.Graphics().SetFontSize(10);
+  return fw::Truncate(measure.Graphics().StringWidth(label));
+}
+
+// Two lines whose labels measure 12 at size 10, as in the worked example,
+// on a grey background so that the legend's own white shows.
+struct Example {
+  explicit Example(Integer mode) {
+    graph.SetLegend(mode);
+    graph.SetBackColor(kGrey);
+    graph.SetGridLines(false, false);
+    graph.NewLine(kLabel, kRed);
+    graph.NewLine(kLabel, kBlue);
+    image = graph.DrawGraph(600, 420)->Image();
+  }
+  static constexpr const char* kLabel = "ab";
+  TovLineGraph graph;
+  QImage image;
+};
+
+TEST(DrawLegend, TheLabelsOfTheExampleMeasureTwelve) { ASSERT_EQ(LabelWidth(Example::kLabel), 12); }
+
+TEST(DrawLegend, TopRowsOfTheWorkedExample) {
+  Example e(1);
+  EXPECT_EQ(Fields(e.graph).topSpace, 55);
+  const QImage& im = e.image;
+  // The frame (260.5, 20, 79, 25) in whole pixels, grey around it.
+  EXPECT_EQ(At(im, 259, 30), kGrey);
+  EXPECT_EQ(At(im, 260, 30), kBlack);
+  EXPECT_EQ(At(im, 338, 30), kBlack);
+  EXPECT_EQ(At(im, 339, 30), kGrey);
+  EXPECT_EQ(At(im, 300, 19), kGrey);
+  EXPECT_EQ(At(im, 300, 20), kBlack);
+  EXPECT_EQ(At(im, 300, 44), kBlack);
+  EXPECT_EQ(At(im, 300, 45), kGrey);
+  EXPECT_TRUE(IsWhite(im, 261, 21));   // the white inside, beneath the row
+  EXPECT_TRUE(IsWhite(im, 337, 43));
+  // Swatches: frames at pen x 5 and 42 of the row, fills one pixel inside.
+  for (auto [x, colour] : {std::pair{265, kRed}, {302, kBlue}}) {
+    EXPECT_EQ(At(im, x, 25), kBlack) << x;
+    EXPECT_EQ(At(im, x + 14, 39), kBlack) << x;
+    EXPECT_EQ(At(im, x + 1, 26), colour) << x;
+    EXPECT_EQ(At(im, x + 13, 38), colour) << x;
+    EXPECT_TRUE(IsWhite(im, x + 15, 30)) << x;
+    EXPECT_TRUE(HasInk(im, x + 20, 28, 12, 10)) << x;   // the label, baseline at row 37
+  }
+}
+
+TEST(DrawLegend, RightAndLeftColumnsOfTheWorkedExample) {
+  Example right(2);
+  EXPECT_EQ(Fields(right.graph).rightSpace, 72);
+  const QImage& im = right.image;
+  EXPECT_EQ(At(im, 547, 200), kGrey);
+  EXPECT_EQ(At(im, 548, 200), kBlack);
+  EXPECT_EQ(At(im, 589, 200), kBlack);
+  EXPECT_EQ(At(im, 590, 200), kGrey);
+  EXPECT_EQ(At(im, 560, 186), kGrey);
+  EXPECT_EQ(At(im, 560, 187), kBlack);
+  EXPECT_EQ(At(im, 560, 231), kBlack);
+  EXPECT_EQ(At(im, 560, 232), kGrey);
+  EXPECT_EQ(At(im, 553, 192), kBlack);   // swatch frame at (5, 5)
+  EXPECT_EQ(At(im, 554, 193), kRed);     // fill at (6, 6)
+  EXPECT_EQ(At(im, 553, 212), kBlack);   // (5, 25)
+  EXPECT_EQ(At(im, 554, 213), kBlue);    // (6, 26)
+  EXPECT_TRUE(HasInk(im, 573, 196, 12, 9));   // label at (25, 17)
+
+  Example left(4);
+  Example none(0);
+  EXPECT_EQ(Fields(left.graph).leftSpace - Fields(none.graph).leftSpace, 62);
+  EXPECT_EQ(At(left.image, 9, 200), kGrey);
+  EXPECT_EQ(At(left.image, 10, 200), kBlack);
+  EXPECT_EQ(At(left.image, 16, 193), kRed);
+  EXPECT_EQ(At(left.image, 51, 200), kBlack);
+}
+
+TEST(DrawLegend, ModeZeroDrawsNothingAndOtherValuesGoLeft) {
+  Example none(0);
+  const GraphFields f = Fields(none.graph);
+  EXPECT_EQ(f.topSpace, 20);
+  EXPECT_EQ(f.bottomSpace, 30);
+  EXPECT_EQ(f.rightSpace, 20);
+  EXPECT_EQ(At(none.image, 10, 200), kGrey);
+  EXPECT_EQ(At(none.image, 300, 20), kBlack);   // the frame, not a legend
+  for (Integer mode : {5, -1}) {
+    Example other(mode);
+    EXPECT_EQ(Fields(other.graph).leftSpace, f.leftSpace + 62) << mode;
+    EXPECT_EQ(At(other.image, 16, 193), kRed) << mode;
+  }
+}
+
+TEST(DrawLegend, BottomRowsStandTenPixelsAboveTheEdge) {
+  Example e(3);
+  EXPECT_EQ(Fields(e.graph).bottomSpace, 65);
+  EXPECT_EQ(At(e.image, 300, 384), kGrey);
+  EXPECT_EQ(At(e.image, 300, 385), kBlack);
+  EXPECT_EQ(At(e.image, 300, 409), kBlack);
+  EXPECT_EQ(At(e.image, 300, 410), kGrey);
+  EXPECT_EQ(At(e.image, 266, 391), kRed);
+}
+
+TEST(DrawLegend, WithoutLinesAnEmptyBoxOrNothing) {
+  TovLineGraph top;
+  top.SetBackColor(kGrey);
+  const QImage image = top.DrawGraph(600, 420)->Image();
+  EXPECT_EQ(Fields(top).topSpace, 55);
+  EXPECT_EQ(At(image, 296, 30), kGrey);
+  EXPECT_EQ(At(image, 297, 30), kBlack);
+  EXPECT_EQ(At(image, 301, 30), kBlack);
+  EXPECT_EQ(At(image, 302, 30), kGrey);
+  TovLineGraph side;
+  side.SetLegend(2);
+  side.DrawGraph(600, 420);
+  EXPECT_EQ(Fields(side).rightSpace, 30);
+}
+
+// Rows: an item stays in its row while pen x + label width + 25 reaches the
+// row limit at most; one too wide for any row opens a row of its own.
+TEST(DrawLegend, RowsWrapAtTheRowLimit) {
+  const Integer label = LabelWidth("Eigenvalues");
+  const Integer perRow = (540 - 5) / (label + 25);
+  const Integer rowsOf30 = (30 + perRow - 1) / perRow;
+  const struct {
+    Integer width;
+    std::vector<std::string> labels;
+    Integer topSpace;
+  } cases[] = {
+      {60 + 30 + label, {"Eigenvalues"}, 55},          // fills the row exactly
+      {60 + 29 + label, {"Eigenvalues"}, 75},          // one short: the first row stays empty
+      {60 + 29 + label, {"Eigenvalues", "x"}, 95},     // and the next item opens a third row
+      {600, std::vector<std::string>(30, "Eigenvalues"), 20 + 20 * rowsOf30 + 15},
+  };
+  for (const auto& c : cases) {
+    TovLineGraph graph;
+    for (const std::string& l : c.labels) graph.NewLine(l, kRed);
+    graph.DrawGraph(c.width, 420);
+    EXPECT_EQ(Fields(graph).topSpace, c.topSpace) << c.width << " " << c.labels.size();
+  }
+}
+
+TEST(DrawLegend, ATallColumnIsCutAtBothEdges) {
+  TovLineGraph graph;
+  graph.SetLegend(4);
+  graph.SetBackColor(kGrey);
+  for (int i = 0; i < 100; ++i) graph.NewLine("", i == 40 ? kRed : kBlue);
+  const QImage image = graph.DrawGraph(600, 420)->Image();
+  // Legend 2005 high, its top at 210 - 1002.5, that is row -792.
+  EXPECT_EQ(At(image, 15, -792 + 20 * 40 + 5), kBlack);
+  EXPECT_EQ(At(image, 16, -792 + 20 * 40 + 6), kRed);
+  EXPECT_EQ(At(image, 10, 0), kBlack);
+  EXPECT_EQ(At(image, 10, 419), kBlack);
+  EXPECT_EQ(At(image, 39, 0), kBlack);   // item width 30 for empty labels
+  EXPECT_EQ(Fields(graph).legend, 4);
+}
+
+}  // namespace
