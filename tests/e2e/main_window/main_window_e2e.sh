@@ -104,8 +104,11 @@ shot main-report
 # Select the whole report (caret keys reach the field unfiltered) and copy it.
 click 195 360
 xdotool key ctrl+Home ctrl+shift+End ctrl+c
-sleep 0.3
-xclip -selection clipboard -o 2>/dev/null | tr -d '\r' >"$work/report.txt"
+copied() {
+  xclip -selection clipboard -o 2>/dev/null | tr -d '\r' >"$work/report.txt"
+  grep -q 'Critical value' "$work/report.txt"
+}
+wait_for 10 copied || fail "the report did not reach the clipboard"
 
 expect_line() {
   local got
