@@ -44,10 +44,10 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work
 pids+=($!)
 wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
+# openbox runs its start-up command once it manages windows.
+openbox --sm-disable --startup "touch $work/wm-ready" >"$work/openbox.log" 2>&1 &
 pids+=($!)
-wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || fail "openbox did not start"
-sleep 0.2
+wait_for 10 test -e "$work/wm-ready" || fail "openbox did not start"
 
 # --- the program's windows -----------------------------------------------
 # Under AddressSanitizer: libxkbcommon-x11 hands X replies that are not
@@ -69,7 +69,12 @@ window_of_size() {
 }
 shot() { [ -n "$shots" ] && mkdir -p "$shots" && import -window root "$shots/$1.png"; }
 
-wait_for 10 window_of_size 300x200 >/dev/null || fail "no splash window"
+wait_for 10 window_of_size 300x200 >/dev/null || {
+  for id in $(xdotool search --pid "$program_pid" 2>/dev/null); do
+    xwininfo -id "$id" | grep -E "Map State|geometry"
+  done
+  fail "no splash window"
+}
 shown_at=$SECONDS
 sleep 0.3
 shot splash
