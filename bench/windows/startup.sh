@@ -23,9 +23,9 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/n
 pids+=($!)
 until [ -s "$work/display" ]; do sleep 0.05; done
 export DISPLAY=":$(head -n1 "$work/display")" XDG_RUNTIME_DIR=$work
-openbox --sm-disable >/dev/null 2>&1 &
+openbox --sm-disable --startup "touch $work/wm-ready" >/dev/null 2>&1 &
 pids+=($!)
-until xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1; do sleep 0.05; done
+until [ -e "$work/wm-ready" ]; do sleep 0.05; done
 
 echo "ms from start to the splash's first frame:"
 "$probe" "$program" >/dev/null  # warms the file cache
