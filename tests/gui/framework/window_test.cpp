@@ -8,6 +8,8 @@
 
 #include <gmock/gmock.h>
 
+#include "framework/graphics/graphics.h"
+
 #include "framework/ui/exception_hook.h"
 #include "tests/gui/framework/fixture.h"
 
@@ -143,6 +145,39 @@ TEST_F(FrameworkTest, ControlsAreFoundByNameAndClass) {
   EXPECT_EQ(window.ControlAs<fw::PushButton>("ClearBtn").Caption(), "Clear");
   EXPECT_THROW(window.ControlByName("Missing"), fw::NilObjectException);
   EXPECT_THROW(window.ControlAs<fw::Label>("ClearBtn"), fw::NilObjectException);
+}
+
+TEST_F(FrameworkTest, ControlsDrawWhatTheirPropertiesSay) {
+  auto logo = std::make_shared<fw::Picture>(20, 10);
+  logo->Graphics().SetDrawingColor(fw::RGB(200, 0, 0));
+  logo->Graphics().FillRect(0, 0, 20, 10);
+  W1::setup.layout.HasBackgroundColor = true;
+  W1::setup.controls = [&](fw::Window& w) {
+    auto& window = static_cast<W1&>(w);
+    window.Add<fw::Rectangle>("Rectangle1").SetProperties(
+        {.Left = 10, .Top = 10, .Width = 50, .Height = 6, .FillColor = fw::RGB(0, 0, 255),
+         .BorderWidth = 1, .TopLeftColor = fw::RGB(0, 0, 128), .BottomRightColor = fw::RGB(0, 255, 0)});
+    auto& canvas = window.Add<fw::Canvas>("Canvas3");
+    canvas.SetBackdrop(logo);
+    canvas.SetProperties({.Left = 100, .Top = 10, .Width = 40, .Height = 40});
+    window.Add<fw::Label>("StaticText4").SetProperties(
+        {.Left = 10, .Top = 60, .Width = 180, .Height = 50, .Text = "Quarnel", .FontSize = 36,
+         .Bold = true, .TextAlignment = 2, .TextColor = fw::RGB(0, 0, 200)});
+  };
+  W1& window = W1::Instance();
+  const QImage shot = window.content()->grab().toImage();
+  const qreal ratio = shot.devicePixelRatio();
+  auto at = [&](int x, int y) { return shot.pixelColor(QPoint(x, y) * ratio); };
+  EXPECT_EQ(at(30, 10), QColor(0, 0, 128));   // top edge
+  EXPECT_EQ(at(10, 12), QColor(0, 0, 128));   // left edge
+  EXPECT_EQ(at(30, 13), QColor(0, 0, 255));   // fill
+  EXPECT_EQ(at(30, 15), QColor(0, 255, 0));   // bottom edge
+  EXPECT_EQ(at(59, 12), QColor(0, 255, 0));   // right edge
+  EXPECT_EQ(at(105, 15), QColor(200, 0, 0));  // backdrop at the canvas's top left, unscaled
+  EXPECT_EQ(at(125, 15), QColor(255, 255, 255));
+  const QFont title = window.ControlByName("StaticText4").widget()->font();
+  EXPECT_EQ(title.pixelSize(), 36);
+  EXPECT_TRUE(title.bold());
 }
 
 TEST_F(FrameworkTest, KeysAndClicksReachTheWindowWhereNoControlTakesThem) {
