@@ -89,6 +89,22 @@ TEST_F(GraphButtonTest, GraphRefusesAfterAnEraseUntilTheNextCalculation) {
   EXPECT_EQ(module1().dirty, "y");
 }
 
+// "No Eigenvalues." leaves the flag at "y" and the old count of factors (7),
+// with a table of zeros for the new 5 variables: the plot still opens.
+TEST_F(GraphButtonTest, GraphAfterACalculationStoppedEarlyOpensWithoutFault) {
+  CalculateInMainWindow();
+  main_.NVarsFld().SetText("5");
+  main_.EigenFld().SetText("");
+  main_.CalculateBtn().Push();
+  ASSERT_EQ(script_.Count("MsgBox: No Eigenvalues."), 1);
+  ASSERT_EQ(module1().gCV, 7);
+  GraphWnd* plot = PressGraph();
+  ASSERT_NE(plot, nullptr);
+  ASSERT_TRUE(plot->Canvas1().Backdrop());
+  EXPECT_EQ(plot->Canvas1().Backdrop()->Width(), 600);
+  EXPECT_TRUE(script_.exceptions().empty());
+}
+
 TEST_F(GraphButtonTest, ClearInTheMainWindowLetsCloseGoWithoutAsking) {
   CalculateInMainWindow();
   GraphWnd* plot = PressGraph();

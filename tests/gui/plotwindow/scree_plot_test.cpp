@@ -124,6 +124,26 @@ TEST_F(ScreePlotTest, ThousandIntervalsDrawWithoutFault) {
   EXPECT_EQ(picture->Height(), 420);
 }
 
+// A first eigenvalue below -0.5 gives an upper bound of 0 or less, so the y
+// range is empty or reversed and the tick count 0, -1 (chosen by the graph)
+// or negative. The plot passes that on unguarded and still draws.
+TEST_F(ScreePlotTest, UpperBoundsOfZeroAndBelowStillDraw) {
+  struct Case {
+    std::string first;
+    Integer yMarks;
+  };
+  for (const Case& c : {Case{"-0.6", 0}, Case{"-1.6", -1}, Case{"-3", -2}}) {
+    SCOPED_TRACE(c.first);
+    module1() = Module1{};
+    ASSERT_TRUE(Calculate("4", Lines({c.first, "-4", "-5", "-7"})));
+    TovLineGraph graph;
+    BuildScreePlot(graph);
+    EXPECT_EQ(Fields(graph).yMarks, c.yMarks);
+    const auto picture = DrawScreePlot(600, 420);
+    EXPECT_EQ(picture->Width(), 600);
+  }
+}
+
 // After a completed calculation of 20 variables with 7 factors, "No
 // Eigenvalues." for 5 variables leaves the old count and a table of zeros
 // with rows 0..5: the fitted step lies beyond the table and counts as 0.
