@@ -105,6 +105,10 @@ Integer TovLineGraph::NewLine(const std::string& label) {
   return static_cast<Integer>(myLines.size()) - 1;
 }
 
+void TovLineGraph::SetXMarks(Integer marks) { xMarks = Subtract(marks, 1); }
+
+void TovLineGraph::SetYMarks(Integer marks) { yMarks = Subtract(marks, 1); }
+
 void TovLineGraph::SetGridLines(bool horizontal, bool vertical) {
   xGrid = horizontal;
   yGrid = vertical;

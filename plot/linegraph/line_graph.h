@@ -73,8 +73,9 @@ class TovLineGraph {
   Integer NewLine(const std::string& label);
   std::shared_ptr<fw::Picture> DrawGraph(Integer width, Integer height);
   void SetGridLines(bool horizontal, bool vertical);
-  void SetXMarks(Integer marks) { xMarks = marks - 1; }
-  void SetYMarks(Integer marks) { yMarks = marks - 1; }
+  // Store marks - 1 intervals (the lowest Integer stays the lowest).
+  void SetXMarks(Integer marks);
+  void SetYMarks(Integer marks);
   double GetXScale() const { return xScale; }
   double GetYScale() const { return yScale; }
   std::shared_ptr<fw::Picture> GetGraph() const { return graph; }

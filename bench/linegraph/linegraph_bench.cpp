@@ -1,0 +1,43 @@
+// DrawGraph of the scree plot at its window size: 600 x 420 with two lines
+// of v points each. Run with QT_QPA_PLATFORM=offscreen where there is no display.
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include "tests/gui/linegraph/scree_like.h"
+
+namespace {
+
+void DrawScreeGraph(benchmark::State& state) {
+  const int v = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    TovLineGraph graph;   // the plot window builds a fresh graph for every plot
+    BuildScreeLike(graph, v);
+    benchmark::DoNotOptimize(graph.DrawGraph(600, 420));
+  }
+}
+BENCHMARK(DrawScreeGraph)->Arg(20)->Arg(99)->Unit(benchmark::kMillisecond);
+
+void DrawScreeGraphWithGridAndLegend(benchmark::State& state) {
+  for (auto _ : state) {
+    TovLineGraph graph;
+    BuildScreeLike(graph, 99);
+    graph.SetGridLines(true, true);
+    graph.SetLegend(1);
+    graph.SetLabelAxes(true);
+    graph.SetAxisLabels("Factor", "Eigenvalue");
+    benchmark::DoNotOptimize(graph.DrawGraph(600, 420));
+  }
+}
+BENCHMARK(DrawScreeGraphWithGridAndLegend)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
