@@ -3,7 +3,10 @@
 #include <cmath>
 #include <limits>
 
+#include <QFile>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -194,6 +197,23 @@ TEST(Graphics, DrawsOnAPainterThatSomeoneElseOwns) {
   EXPECT_EQ(At(page, 12, 12), kRed);
   EXPECT_EQ(At(page, 25, 40), kRed);
   EXPECT_TRUE(IsWhite(page, 9, 9));
+}
+
+TEST(Graphics, NextPageStartsAPageOnAPagedDevice) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("pages.pdf");
+  {
+    QPdfWriter writer(path);
+    writer.setResolution(72);
+    fw::Graphics g(writer);
+    g.DrawString("first", 36, 36);
+    g.NextPage();
+    g.DrawString("second", 36, 36);
+  }
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray pdf = file.readAll();
+  EXPECT_EQ(pdf.count("/Type /Page") - pdf.count("/Type /Pages"), 2);
 }
 
 // Coordinates and sizes without a pixel form: nothing traps, a far end of a

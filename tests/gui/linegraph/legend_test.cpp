@@ -20,6 +20,20 @@ Integer LabelWidth(const std::string& label) {
 
 // Two lines whose labels measure 12 at size 10, as in the worked example,
 // on a grey background so that the legend's own white shows.
+// A one-pixel black frame from (left, top) to (right, bottom) inclusive,
+// grey just outside it, checked across the middle of each side.
+void ExpectFrame(const QImage& im, int left, int top, int right, int bottom) {
+  const int x = (left + right) / 2, y = (top + bottom) / 2;
+  EXPECT_EQ(At(im, left - 1, y), kGrey);
+  EXPECT_EQ(At(im, left, y), kBlack);
+  EXPECT_EQ(At(im, right, y), kBlack);
+  EXPECT_EQ(At(im, right + 1, y), kGrey);
+  EXPECT_EQ(At(im, x, top - 1), kGrey);
+  EXPECT_EQ(At(im, x, top), kBlack);
+  EXPECT_EQ(At(im, x, bottom), kBlack);
+  EXPECT_EQ(At(im, x, bottom + 1), kGrey);
+}
+
 struct Example {
   explicit Example(Integer mode) {
     graph.SetLegend(mode);
@@ -40,15 +54,7 @@ TEST(DrawLegend, TopRowsOfTheWorkedExample) {
   Example e(1);
   EXPECT_EQ(Fields(e.graph).topSpace, 55);
   const QImage& im = e.image;
-  // The frame (260.5, 20, 79, 25) in whole pixels, grey around it.
-  EXPECT_EQ(At(im, 259, 30), kGrey);
-  EXPECT_EQ(At(im, 260, 30), kBlack);
-  EXPECT_EQ(At(im, 338, 30), kBlack);
-  EXPECT_EQ(At(im, 339, 30), kGrey);
-  EXPECT_EQ(At(im, 300, 19), kGrey);
-  EXPECT_EQ(At(im, 300, 20), kBlack);
-  EXPECT_EQ(At(im, 300, 44), kBlack);
-  EXPECT_EQ(At(im, 300, 45), kGrey);
+  ExpectFrame(im, 260, 20, 338, 44);   // (260.5, 20, 79, 25) in whole pixels
   EXPECT_TRUE(IsWhite(im, 261, 21));   // the white inside, beneath the row
   EXPECT_TRUE(IsWhite(im, 337, 43));
   // Swatches: frames at pen x 5 and 42 of the row, fills one pixel inside.
@@ -66,14 +72,7 @@ TEST(DrawLegend, RightAndLeftColumnsOfTheWorkedExample) {
   Example right(2);
   EXPECT_EQ(Fields(right.graph).rightSpace, 72);
   const QImage& im = right.image;
-  EXPECT_EQ(At(im, 547, 200), kGrey);
-  EXPECT_EQ(At(im, 548, 200), kBlack);
-  EXPECT_EQ(At(im, 589, 200), kBlack);
-  EXPECT_EQ(At(im, 590, 200), kGrey);
-  EXPECT_EQ(At(im, 560, 186), kGrey);
-  EXPECT_EQ(At(im, 560, 187), kBlack);
-  EXPECT_EQ(At(im, 560, 231), kBlack);
-  EXPECT_EQ(At(im, 560, 232), kGrey);
+  ExpectFrame(im, 548, 187, 589, 231);   // 42 x 45 at (548, 187.5)
   EXPECT_EQ(At(im, 553, 192), kBlack);   // swatch frame at (5, 5)
   EXPECT_EQ(At(im, 554, 193), kRed);     // fill at (6, 6)
   EXPECT_EQ(At(im, 553, 212), kBlack);   // (5, 25)
@@ -83,10 +82,8 @@ TEST(DrawLegend, RightAndLeftColumnsOfTheWorkedExample) {
   Example left(4);
   Example none(0);
   EXPECT_EQ(Fields(left.graph).leftSpace - Fields(none.graph).leftSpace, 62);
-  EXPECT_EQ(At(left.image, 9, 200), kGrey);
-  EXPECT_EQ(At(left.image, 10, 200), kBlack);
+  ExpectFrame(left.image, 10, 187, 51, 231);
   EXPECT_EQ(At(left.image, 16, 193), kRed);
-  EXPECT_EQ(At(left.image, 51, 200), kBlack);
 }
 
 TEST(DrawLegend, ModeZeroDrawsNothingAndOtherValuesGoLeft) {
@@ -107,10 +104,7 @@ TEST(DrawLegend, ModeZeroDrawsNothingAndOtherValuesGoLeft) {
 TEST(DrawLegend, BottomRowsStandTenPixelsAboveTheEdge) {
   Example e(3);
   EXPECT_EQ(Fields(e.graph).bottomSpace, 65);
-  EXPECT_EQ(At(e.image, 300, 384), kGrey);
-  EXPECT_EQ(At(e.image, 300, 385), kBlack);
-  EXPECT_EQ(At(e.image, 300, 409), kBlack);
-  EXPECT_EQ(At(e.image, 300, 410), kGrey);
+  ExpectFrame(e.image, 260, 385, 338, 409);
   EXPECT_EQ(At(e.image, 266, 391), kRed);
 }
 
@@ -119,10 +113,7 @@ TEST(DrawLegend, WithoutLinesAnEmptyBoxOrNothing) {
   top.SetBackColor(kGrey);
   const QImage image = top.DrawGraph(600, 420)->Image();
   EXPECT_EQ(Fields(top).topSpace, 55);
-  EXPECT_EQ(At(image, 296, 30), kGrey);
-  EXPECT_EQ(At(image, 297, 30), kBlack);
-  EXPECT_EQ(At(image, 301, 30), kBlack);
-  EXPECT_EQ(At(image, 302, 30), kGrey);
+  ExpectFrame(image, 297, 20, 301, 44);   // 5 x 25 at 297.5
   TovLineGraph side;
   side.SetLegend(2);
   side.DrawGraph(600, 420);
