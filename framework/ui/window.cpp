@@ -67,6 +67,7 @@ Qt::WindowFlags FlagsFor(const WindowLayout& layout) {
 void Bury(std::unique_ptr<Window> window) {
   auto* reaper = new Reaper;
   reaper->window = std::move(window);
+  std::erase_if(Closed(), [](const QPointer<Reaper>& gone) { return gone.isNull(); });
   Closed().push_back(reaper);
   reaper->deleteLater();
 }
