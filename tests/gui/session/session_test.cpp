@@ -85,7 +85,9 @@ class Session {
     if (!refused) {
       ASSERT_NE(fw::LiveInstance<GraphWnd>(), nullptr);
       EXPECT_TRUE(fw::LiveInstance<GraphWnd>()->Visible());
-      if (graphBefore_) EXPECT_EQ(fw::LiveInstance<GraphWnd>(), graphBefore_) << "brought forward, not rebuilt";
+      if (graphBefore_) {
+        EXPECT_EQ(fw::LiveInstance<GraphWnd>(), graphBefore_) << "brought forward, not rebuilt";
+      }
     } else {
       EXPECT_EQ(fw::LiveInstance<GraphWnd>(), graphBefore_);
     }

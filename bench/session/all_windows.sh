@@ -1,0 +1,72 @@
+#!/bin/bash
+# Resident memory with every window of the program open, and the processor
+# time it uses while it sits idle for 10 s, under Xvfb + openbox.
+#
+#   all_windows.sh <quarnel executable>
+set -u
+program=$1
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+wait_for() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.05
+  done
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+wait_for 10 test -s "$work/display" || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1
+
+XDG_RUNTIME_DIR=$work HOME=$work "$program" >/dev/null 2>&1 &
+pid=$!
+pids+=($pid)
+window_of_size() {
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+    [ "$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')" = "$1" ] && { echo "$id"; return 0; }
+  done
+  return 1
+}
+wait_for 10 window_of_size 300x200 >/dev/null || { echo "no splash"; exit 1; }
+xdotool key --window "$(window_of_size 300x200)" space  # the splash gives way at once
+wait_for 10 window_of_size 500x569 >/dev/null || { echo "no main window"; exit 1; }
+main=$(window_of_size 500x569)
+x0=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left X: *//p')
+y0=$(( $(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left Y: *//p') + 569 - 550 ))
+click() { xdotool mousemove --sync $((x0 + $1)) $((y0 + $2)) click 1; sleep 0.2; }
+
+xdotool windowactivate --sync "$main" 2>/dev/null
+click 249 160 && xdotool type --delay 10 "20"
+click 195 360
+for value in 5.43 3.11 2.24 1.89 1.52 1.29 .80 .46 .41 .37 .35 .33 .30 .28 .25 .24 .21 .20 .18 .15; do
+  xdotool type --delay 10 "$value" && xdotool key Return
+done
+click 440 495   # Calculate
+click 440 351   # Graph
+wait_for 10 window_of_size 640x500 >/dev/null || { echo "no plot window"; exit 1; }
+xdotool windowactivate --sync "$main" 2>/dev/null
+click 437 232   # the help icon
+wait_for 10 window_of_size 427x491 >/dev/null || { echo "no Description window"; exit 1; }
+sleep 1
+
+echo "resident memory with every window open: $(awk '/^VmRSS/ {print $2, $3}' /proc/$pid/status)"
+ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+before=$(ticks)
+sleep 10
+after=$(ticks)
+hz=$(getconf CLK_TCK)
+echo "processor time while idle for 10 s: $(( (after - before) * 1000 / hz )) ms ($(( (after - before) * 100 / (10 * hz) )) %)"
