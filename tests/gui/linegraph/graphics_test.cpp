@@ -135,6 +135,21 @@ TEST(Graphics, TextSitsOnItsBaselineAtItsLeftEnd) {
   EXPECT_NEAR(right, 10 + g.StringWidth("HHHH"), 2.5);
 }
 
+TEST(Graphics, AWrapWidthBreaksLinesAndCondenseSqueezesOne) {
+  const std::string text = "alpha beta gamma delta";
+  fw::Picture wrapped(200, 80, 32), condensed(200, 80, 32);
+  wrapped.Graphics().SetFontSize(10);
+  condensed.Graphics().SetFontSize(10);
+  ASSERT_GT(wrapped.Graphics().StringWidth(text), 60);
+  wrapped.Graphics().DrawString(text, 5, 15, 60, false);
+  condensed.Graphics().DrawString(text, 5, 15, 60, true);
+  const QImage w = wrapped.Image(), c = condensed.Image();
+  EXPECT_LE(RightmostInk(w, 0, 80, 200), 5 + 60);
+  EXPECT_TRUE(HasInk(w, 5, 20, 60, 30));        // further lines below the first
+  EXPECT_LE(RightmostInk(c, 0, 80, 200), 5 + 60);
+  EXPECT_FALSE(HasInk(c, 0, 19, 200, 60));      // one line only
+}
+
 TEST(Graphics, AStringShapeIsCentredOnThePointAndTurned) {
   fw::Picture picture(80, 120, 32);
   fw::Graphics& g = picture.Graphics();

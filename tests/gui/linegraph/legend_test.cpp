@@ -106,6 +106,21 @@ TEST(DrawLegend, BottomRowsStandTenPixelsAboveTheEdge) {
   EXPECT_EQ(Fields(e.graph).bottomSpace, 65);
   ExpectFrame(e.image, 260, 385, 338, 409);
   EXPECT_EQ(At(e.image, 266, 391), kRed);
+
+  // Rows enough to pass the top of the picture: the last ones still end 10
+  // pixels above the bottom edge, and the margin grows by all of them.
+  TovLineGraph many;
+  many.SetLegend(3);
+  many.SetBackColor(kGrey);
+  for (int i = 0; i < 600; ++i) many.NewLine("Eigenvalues", kRed);
+  const QImage image = many.DrawGraph(600, 420)->Image();
+  const Integer perRow = (540 - 5) / (LabelWidth("Eigenvalues") + 25);
+  const Integer rows = (600 + perRow - 1) / perRow;
+  EXPECT_EQ(Fields(many).bottomSpace, 30 + 20 * rows + 15);
+  EXPECT_EQ(At(image, 300, 409), kBlack);
+  EXPECT_EQ(At(image, 300, 410), kGrey);
+  EXPECT_EQ(At(image, 36, 391), kRed);   // a swatch of the last row, at the row's pen x 5
+  EXPECT_EQ(At(image, 30, 0), kBlack);   // the frame's left side runs off the top
 }
 
 TEST(DrawLegend, WithoutLinesAnEmptyBoxOrNothing) {
