@@ -109,4 +109,25 @@ TEST_F(KeyFilterTest, PastedTextIsNotFiltered) {
   EXPECT_EQ(script_.Count("Beep"), 0);
 }
 
+// The Edit items' shortcuts and Quit's act before the filter, which would
+// refuse their control characters with a beep.
+TEST_F(KeyFilterTest, MenuShortcutsActBeforeTheFilter) {
+  ControlWnd& wnd = ControlWnd::Instance();
+  QWidget* field = wnd.EigenFld().widget();
+  wnd.EigenFld().SetText("1.25");
+  wnd.EigenFld().SetFocus();
+  wnd.EigenFld().SetSelStart(0);
+  wnd.EigenFld().SetSelLength(2);
+  QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "1.");
+  QTest::keyClick(field, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(wnd.EigenFld().Text(), "25");
+  QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(wnd.EigenFld().Text(), "1.25");
+  EXPECT_EQ(script_.Count("Beep"), 0);
+
+  QTest::keyClick(wnd.NVarsFld().widget(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_TRUE(fw::QuitRequested());
+}
+
 }  // namespace
