@@ -12,6 +12,7 @@
 #include "core/app/menu.h"
 #include "core/windows/about_wnd.h"
 #include "core/windows/control_wnd.h"
+#include "framework/date/date.h"
 #include "framework/text/text.h"
 #include "framework/ui/application.h"
 #include "help/description_wnd.h"
@@ -55,7 +56,9 @@ TEST_F(ControlWndTest, CalculateWritesTheWorkedExamplesReportIntoTheField) {
   ASSERT_EQ(lines.size(), 27u);  // v + 7
   EXPECT_EQ(lines[0], "");
   EXPECT_THAT(lines[1], StartsWith("Quarnel"));
-  EXPECT_THAT(lines[2], StartsWith("Date: "));
+  // The locale's short date, two blanks, its short time.
+  EXPECT_THAT(lines[2], StartsWith("Date: " + fw::Date().ShortDate() + "  "));
+  EXPECT_GT(lines[2].size(), ("Date: " + fw::Date().ShortDate() + "  ").size());
   EXPECT_EQ(lines[5], "Order   Eigenvalue      SE      Factor*");
   EXPECT_EQ(lines[7], "  1      +5.4300       0.8662   nontrivial");
   EXPECT_EQ(lines[14], "  8      +0.4600       0.0127   trivial");
