@@ -27,7 +27,8 @@ std::string LoadHelpText() {
   return text;
 }
 
-// Both areas share every property but these.
+// What both areas share; the defaults give the rest (border, multi-line,
+// vertical scroll bar only, black on white, enabled and visible).
 fw::TextAreaLayout DescriptionAreaLayout() {
   return {.Left = -1, .Top = -1, .ReadOnly = true};
 }
