@@ -5,6 +5,7 @@
 //   quarnel_artwork <resources folder>
 #include <QGuiApplication>
 #include <QImage>
+#include <QByteArray>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
@@ -115,6 +116,7 @@ QImage AppIcon(int size) {
 
 bool Save(const QImage& image, const QString& path, const char* format) {
   QImageWriter writer(path, format);
+  if (QByteArray(format) == "tiff") writer.setCompression(1);  // LZW
   if (writer.write(image)) return true;
   std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path),
                qPrintable(writer.errorString()));
