@@ -41,9 +41,8 @@ window_of_size() {
   done
   return 1
 }
-wait_for 10 window_of_size 300x200 >/dev/null || { echo "no splash"; exit 1; }
-xdotool key --window "$(window_of_size 300x200)" space  # the splash gives way at once
-wait_for 10 window_of_size 500x569 >/dev/null || { echo "no main window"; exit 1; }
+# The splash gives way to the main window after 4 s.
+wait_for 15 window_of_size 500x569 >/dev/null || { echo "no main window"; exit 1; }
 main=$(window_of_size 500x569)
 x0=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left X: *//p')
 y0=$(( $(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left Y: *//p') + 569 - 550 ))
@@ -57,10 +56,11 @@ for value in 5.43 3.11 2.24 1.89 1.52 1.29 .80 .46 .41 .37 .35 .33 .30 .28 .25 .
 done
 click 440 495   # Calculate
 click 440 351   # Graph
-wait_for 10 window_of_size 640x500 >/dev/null || { echo "no plot window"; exit 1; }
+titled() { xdotool search --onlyvisible --pid "$pid" --name "^$1\$" >/dev/null 2>&1; }
+wait_for 10 titled "Quarnel Graph" || { echo "no plot window"; exit 1; }
 xdotool windowactivate --sync "$main" 2>/dev/null
 click 437 232   # the help icon
-wait_for 10 window_of_size 427x491 >/dev/null || { echo "no Description window"; exit 1; }
+wait_for 10 titled Description || { echo "no Description window"; exit 1; }
 sleep 1
 
 echo "resident memory with every window open: $(awk '/^VmRSS/ {print $2, $3}' /proc/$pid/status)"

@@ -26,6 +26,7 @@ bool CalculateScree(std::string_view variablesText, std::string_view eigenvalueT
                     const MessageFunction& message, const ClockFunction& clock,
                     const ReportFunction& report, Module1& results);
 
-// The banner line of the report and the one-line notice in it.
+// The one-line notice that follows the product word in the report's banner
+// (and serves as the program's long version text).
 inline constexpr std::string_view kNotice =
-    "standard error scree test for the number of factors to retain";
+    "the standard error scree test";

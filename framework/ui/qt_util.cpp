@@ -23,9 +23,13 @@ int ToInt(long long value) {
 }
 
 QFont MakeFont(const std::string& family, long long pixelSize, bool bold) {
+  // "System" is the layouts' name for the platform's dialog font; their label
+  // widths were made for its narrow metrics, which Liberation Sans shares (the
+  // desktop default here, DejaVu Sans, runs a fifth wider and overflows them).
   // Named families go to fontconfig untouched, so its aliases apply
   // ("Courier" becomes a fixed-pitch face); a style hint would override them.
-  QFont font = family.empty() || family == "System" ? QApplication::font() : QFont(ToQt(family));
+  const bool system = family.empty() || family == "System";
+  QFont font(system ? QStringLiteral("Liberation Sans") : ToQt(family));
   font.setPixelSize(pixelSize > 0 ? ToInt(pixelSize) : 12);
   font.setBold(bold);
   return font;

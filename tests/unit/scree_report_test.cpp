@@ -13,7 +13,7 @@ TEST(Report, WholeTextForFiveVariables) {
   const std::string rule(44, '=');
   const std::string expected =
       "\r\n"
-      "Quarnel: standard error scree test for the number of factors to retain\r\n"
+      "Quarnel: the standard error scree test\r\n"
       "Date: 12/10/26  9:41 AM\r\n"
       "\r\n" +
       rule + "\r\n" +
