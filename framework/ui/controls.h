@@ -85,6 +85,7 @@ struct TextAreaLayout {
   bool ReadOnly = false;
   Integer MaximumCharactersAllowed = 0;  // 0: no limit
   std::string ValidationMask = "";            // "#" positions take digits only
+  bool HideSelection = true;                  // no selection shown while unfocused
   bool Enabled = true;
   bool Visible = true;
 };

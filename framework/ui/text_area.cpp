@@ -82,6 +82,28 @@ struct TextArea::Impl : QTextEdit {
     return false;
   }
 
+  // With HideSelection the selection is drawn in the background colours while
+  // the area has no focus, so it stays (a bold title's, say) but is not seen.
+  void ShowSelection(bool shown) {
+    QPalette p = palette();
+    const QPalette standard = QApplication::palette(this);
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+      p.setColor(group, QPalette::Highlight,
+                 shown ? standard.color(group, QPalette::Highlight) : p.color(group, QPalette::Base));
+      p.setColor(group, QPalette::HighlightedText,
+                 shown ? standard.color(group, QPalette::HighlightedText) : p.color(group, QPalette::Text));
+    }
+    setPalette(p);
+  }
+  void focusInEvent(QFocusEvent* event) override {
+    if (layout.HideSelection) ShowSelection(true);
+    QTextEdit::focusInEvent(event);
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    if (layout.HideSelection) ShowSelection(false);
+    QTextEdit::focusOutEvent(event);
+  }
+
   bool event(QEvent* event) override {
     // The key filter sees Tab too, before Qt turns it into a focus move.
     if (event->type() == QEvent::KeyPress && Refused(*static_cast<QKeyEvent*>(event))) {
@@ -101,7 +123,8 @@ struct TextArea::Impl : QTextEdit {
       if (rejected) return true;
     }
     if (!InsertsText(text) || isReadOnly()) return false;
-    return Room() < text.size() || (text.at(0) >= ' ' && MaskRefuses(text));
+    // A digits mask keeps line breaks out too: the field holds a number, not lines.
+    return Room() < text.size() || MaskRefuses(text);
   }
 
   void insertFromMimeData(const QMimeData* source) override {
@@ -150,6 +173,7 @@ void TextArea::SetProperties(const TextAreaLayout& layout) {
   palette.setColor(QPalette::Text, QColor(text.red, text.green, text.blue));
   palette.setColor(QPalette::Base, QColor(back.red, back.green, back.blue));
   e.setPalette(palette);
+  e.ShowSelection(!layout.HideSelection || e.hasFocus());
   e.setFrameShape(layout.HasBorder ? QFrame::StyledPanel : QFrame::NoFrame);
   e.setVerticalScrollBarPolicy(layout.HasVerticalScrollbar ? Qt::ScrollBarAlwaysOn
                                                            : Qt::ScrollBarAlwaysOff);
@@ -243,7 +267,9 @@ void TextArea::Undo() { impl_->undo(); }
 void TextArea::Cut() { impl_->cut(); }
 void TextArea::Copy() { impl_->copy(); }
 void TextArea::Paste() { impl_->paste(); }
-void TextArea::Clear() { impl_->textCursor().removeSelectedText(); }
+void TextArea::Clear() {
+  if (!impl_->isReadOnly()) impl_->textCursor().removeSelectedText();
+}
 
 std::unique_ptr<fw::StyledTextPrinter> TextArea::StyledTextPrinter(PageSurface& page,
                                                                    double width) const {

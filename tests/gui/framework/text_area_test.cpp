@@ -110,6 +110,32 @@ TEST_F(TextAreaTest, CharacterLimitAndDigitMask) {
   EXPECT_EQ(area.Text(), "74");
   area.SetText("98765");
   EXPECT_EQ(area.Text(), "98");
+  area.SetText("");
+  QTest::keyClick(area.editor(), Qt::Key_Return);  // a number has no line breaks
+  QTest::keyClicks(area.editor(), "3");
+  EXPECT_EQ(area.Text(), "3");
+}
+
+TEST_F(TextAreaTest, SelectionIsHiddenWhileTheAreaHasNoFocus) {
+  fw::TextArea& area = Area({.Width = 180, .Height = 120, .Text = "Quarnel text"});
+  area.SetSelStart(0);
+  area.SetSelLength(7);
+  const auto highlight = [&] { return area.editor()->palette().color(QPalette::Active, QPalette::Highlight); };
+  const QColor base = area.editor()->palette().color(QPalette::Active, QPalette::Base);
+  EXPECT_NE(highlight(), base);
+  area.editor()->clearFocus();
+  EXPECT_EQ(highlight(), base);
+  EXPECT_EQ(area.SelLength(), 7);  // kept, only not shown
+  area.SetFocus();
+  EXPECT_NE(highlight(), base);
+}
+
+TEST_F(TextAreaTest, ClearLeavesAReadOnlyAreaAlone) {
+  fw::TextArea& area = Area({.Width = 180, .Height = 120, .Text = "help", .ReadOnly = true});
+  area.SetSelStart(0);
+  area.SetSelLength(4);
+  area.Clear();
+  EXPECT_EQ(area.Text(), "help");
 }
 
 TEST_F(TextAreaTest, UndoBringsBackTextReplacedByCode) {
