@@ -142,10 +142,7 @@ bool DescriptionWnd::_AboutMenuItem_Action() {
 bool DescriptionWnd::_Print_Action() {
   auto page = fw::services().OpenPrinterDialog();
   if (!page) return false;
-  auto printer = DescribeFld2().StyledTextPrinter(*page, kPrintBlockWidth);
-  while (!printer->Eof()) {
-    printer->DrawBlock(0, 0, kPrintBlockHeight);
-    if (!printer->Eof()) page->NextPage();
-  }
+  fw::PrintInBlocks(*DescribeFld2().StyledTextPrinter(*page, kPrintBlockWidth), *page,
+                    kPrintBlockHeight);
   return false;
 }

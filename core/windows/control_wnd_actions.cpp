@@ -75,11 +75,7 @@ void ControlWnd::PrintBtn_Action(fw::PushButton& /*button*/) {
   }
   const std::shared_ptr<fw::PageSurface> page = fw::services().OpenPrinterDialog();
   if (!page) return;
-  const auto printer = EigenFld().StyledTextPrinter(*page, 540);
-  while (!printer->Eof()) {
-    printer->DrawBlock(0, 0, 720);
-    if (!printer->Eof()) page->NextPage();
-  }
+  fw::PrintInBlocks(*EigenFld().StyledTextPrinter(*page, 540), *page, 720);
 }
 
 void ControlWnd::GraphBtn_Action(fw::PushButton& /*button*/) {

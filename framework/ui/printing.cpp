@@ -120,4 +120,11 @@ void StyledTextPrinter::DrawBlock(double x, double y, double height) {
 
 bool StyledTextPrinter::Eof() const { return impl_->next >= impl_->lines.size(); }
 
+void PrintInBlocks(StyledTextPrinter& printer, PageSurface& page, double height) {
+  while (!printer.Eof()) {
+    printer.DrawBlock(0, 0, height);
+    if (!printer.Eof()) page.NextPage();
+  }
+}
+
 }  // namespace fw

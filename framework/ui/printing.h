@@ -70,4 +70,8 @@ class StyledTextPrinter {
   std::unique_ptr<Impl> impl_;
 };
 
+// Prints the rest of the text: one block of at most that height at the top
+// left of each page, a new page only while text remains.
+void PrintInBlocks(StyledTextPrinter& printer, PageSurface& page, double height);
+
 }  // namespace fw
