@@ -182,7 +182,10 @@ void AppendFinite(std::string& out, double value, const Pattern& p) {
   whole.remove_prefix(std::min(whole.find_first_not_of('0'), whole.size()));  // a 0 is not significant
   while (fraction.size() > static_cast<std::size_t>(p.decimalsRequired) && fraction.back() == '0')
     fraction.remove_suffix(1);
-  const std::size_t zeros = p.integerRequired - std::min<std::size_t>(p.integerRequired, whole.size());
+  // A number is never blank: when neither a whole digit nor a decimal is
+  // left, its one digit shows ("##" of 0 gives "0", as "#.0000" of 0.05 gives ".0500").
+  const std::size_t required = std::max(p.integerRequired, whole.empty() && fraction.empty() ? 1 : 0);
+  const std::size_t zeros = required - std::min<std::size_t>(required, whole.size());
 
   const bool sign = (value < 0 && !roundsToZero) || p.explicitSign;
   const std::size_t length = sign + zeros + whole.size() + (fraction.empty() ? 0 : 1 + fraction.size());

@@ -26,8 +26,9 @@ std::string Str(double value);
 
 // A number laid out by a pattern: "#" a digit shown only when significant,
 // "0" a digit always shown, "." the decimal point, a leading "+" an explicit
-// sign. The value is rounded to the pattern's decimals. Other characters are
-// copied where they stand before or after the digits. Values that are not
+// sign. The value is rounded to the pattern's decimals; a number that would
+// show no digit at all shows "0". Other characters are copied where they
+// stand before or after the digits. Values that are not
 // numbers read "NaN", infinities "Inf" with their sign.
 std::string Format(double value, std::string_view pattern);
 // The same text appended to out, for callers that build long texts.

@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const double value = fw::Val(variables);
   const std::string formatted = fw::Format(value, pattern);
-  Check(!formatted.empty() || pattern.find('0') == std::string_view::npos);
+  Check(!formatted.empty());
   if (std::isfinite(value) && pattern == "#0.0000") Check(formatted.size() >= 6);
   (void)fw::Truncate(value);
 

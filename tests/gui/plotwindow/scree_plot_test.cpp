@@ -224,3 +224,24 @@ TEST_F(ScreePlotTest, EigenvalueLineLiesOverTheFittedLine) {
 }
 
 }  // namespace
+
+namespace {
+
+// The y axis labels every whole number from 0 up, the 0 beside the x axis:
+// ink left of the axis on the origin's row, as on the rows of 1 and 2.
+TEST_F(ScreePlotTest, TheYAxisLabelsZeroToo) {
+  ASSERT_TRUE(Calculate("20", kWorkedExample));
+  BuildScreePlot(graph_);
+  const QImage image = graph_.DrawGraph(600, 420)->Image();
+  const GraphFields f = Fields(graph_);
+  const auto inkLeftOfAxis = [&](double value) {
+    const int row = PixelOf(graph_.GetXMin(), value).y();
+    int ink = 0;
+    for (int y = row - 8; y <= row + 2; ++y)
+      for (int x = 0; x < f.leftSpace - 4; ++x) ink += qGray(image.pixel(x, y)) < 128;
+    return ink;
+  };
+  for (double value : {0.0, 1.0, 2.0}) EXPECT_GT(inkLeftOfAxis(value), 5) << value;
+}
+
+}  // namespace
