@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <regex>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -37,11 +37,15 @@ bool HavePoppler() { return !RunCommand("command -v pdfinfo pdftotext pdffonts")
 
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
+// The number that follows key in text, or -1.
+double NumberAfter(const std::string& text, std::size_t from, const std::string& key) {
+  const std::size_t at = text.find(key, from);
+  if (at == std::string::npos) return -1;
+  return std::strtod(text.c_str() + at + key.size(), nullptr);
+}
+
 int PageCount(const std::string& pdf) {
-  std::smatch match;
-  std::string info = RunCommand("pdfinfo " + Quoted(pdf));
-  if (!std::regex_search(info, match, std::regex("Pages:\\s+(\\d+)"))) return -1;
-  return std::stoi(match[1]);
+  return static_cast<int>(NumberAfter(RunCommand("pdfinfo " + Quoted(pdf)), 0, "Pages:"));
 }
 
 std::string PageText(const std::string& pdf, int page) {
@@ -55,15 +59,13 @@ struct Extent {
 };
 
 Extent WordExtent(const std::string& pdf) {
-  std::string boxes = RunCommand("pdftotext -bbox " + Quoted(pdf) + " -");
-  std::regex word(
-      "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\"");
+  const std::string boxes = RunCommand("pdftotext -bbox " + Quoted(pdf) + " -");
   Extent extent;
-  for (std::sregex_iterator it(boxes.begin(), boxes.end(), word), end; it != end; ++it) {
-    extent.left = std::min(extent.left, std::stod((*it)[1]));
-    extent.top = std::min(extent.top, std::stod((*it)[2]));
-    extent.right = std::max(extent.right, std::stod((*it)[3]));
-    extent.bottom = std::max(extent.bottom, std::stod((*it)[4]));
+  for (std::size_t at = 0; (at = boxes.find("<word ", at)) != std::string::npos; ++at) {
+    extent.left = std::min(extent.left, NumberAfter(boxes, at, "xMin=\""));
+    extent.top = std::min(extent.top, NumberAfter(boxes, at, "yMin=\""));
+    extent.right = std::max(extent.right, NumberAfter(boxes, at, "xMax=\""));
+    extent.bottom = std::max(extent.bottom, NumberAfter(boxes, at, "yMax=\""));
   }
   return extent;
 }
