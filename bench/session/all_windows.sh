@@ -6,44 +6,15 @@
 set -u
 program=$1
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-wait_for() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ $SECONDS -ge $deadline ] && return 1
-    sleep 0.05
-  done
-}
+source "$(dirname "$0")/../../tests/e2e/lib/xsession.sh"
+xsession_start || exit 1
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-wait_for 10 test -s "$work/display" || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1
-
-XDG_RUNTIME_DIR=$work HOME=$work "$program" >/dev/null 2>&1 &
+HOME=$xsession_work "$program" >/dev/null 2>&1 &
 pid=$!
-pids+=($pid)
-window_of_size() {
-  local id
-  for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-    [ "$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p')" = "$1" ] && { echo "$id"; return 0; }
-  done
-  return 1
-}
+xsession_track $pid
 # The splash gives way to the main window after 4 s.
-wait_for 15 window_of_size 500x569 >/dev/null || { echo "no main window"; exit 1; }
-main=$(window_of_size 500x569)
+wait_for 15 window_of_size "$pid" 500x569 >/dev/null || { echo "no main window"; exit 1; }
+main=$(window_of_size "$pid" 500x569)
 x0=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left X: *//p')
 y0=$(( $(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left Y: *//p') + 569 - 550 ))
 click() { xdotool mousemove --sync $((x0 + $1)) $((y0 + $2)) click 1; sleep 0.2; }
@@ -56,11 +27,10 @@ for value in 5.43 3.11 2.24 1.89 1.52 1.29 .80 .46 .41 .37 .35 .33 .30 .28 .25 .
 done
 click 440 495   # Calculate
 click 440 351   # Graph
-titled() { xdotool search --onlyvisible --pid "$pid" --name "^$1\$" >/dev/null 2>&1; }
-wait_for 10 titled "Quarnel Graph" || { echo "no plot window"; exit 1; }
+wait_for 10 window_titled "$pid" "Quarnel Graph" >/dev/null || { echo "no plot window"; exit 1; }
 xdotool windowactivate --sync "$main" 2>/dev/null
 click 437 232   # the help icon
-wait_for 10 titled Description || { echo "no Description window"; exit 1; }
+wait_for 10 window_titled "$pid" Description >/dev/null || { echo "no Description window"; exit 1; }
 sleep 1
 
 echo "resident memory with every window open: $(awk '/^VmRSS/ {print $2, $3}' /proc/$pid/status)"

@@ -10,32 +10,19 @@ runs=${2:-10}
 program=$build/core/quarnel
 probe=$build/bench/windows/first_frame
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-until [ -s "$work/display" ]; do sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/display")" XDG_RUNTIME_DIR=$work
-openbox --sm-disable --startup "touch $work/wm-ready" >/dev/null 2>&1 &
-pids+=($!)
-until [ -e "$work/wm-ready" ]; do sleep 0.05; done
+source "$(dirname "$0")/../../tests/e2e/lib/xsession.sh"
+xsession_start || exit 1
 
 echo "ms from start to the splash's first frame:"
 "$probe" "$program" >/dev/null  # warms the file cache
 for _ in $(seq "$runs"); do "$probe" "$program"; sleep 0.3; done | sort -n | tr '\n' ' '
 echo
 
-# Resident memory 1 s after the main window came up (the splash gives way at 4 s).
+# Resident memory once the main window is up (the splash gives way at 4 s).
 "$program" >/dev/null 2>&1 &
 pid=$!
-pids+=($pid)
-sleep 5.5
+xsession_track $pid
+wait_for 15 window_of_size "$pid" 500x569 >/dev/null
+sleep 1
 echo "resident memory with the main window up: $(grep VmRSS /proc/$pid/status)"
 echo "proportional (shared libraries divided): $(awk '/^Pss:/ {print $2, $3}' /proc/$pid/smaps_rollup)"

@@ -14,14 +14,8 @@ for tool in Xvfb openbox xdotool xclip xwininfo import; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../lib/xsession.sh"
+work=$xsession_work
 
 fail() {
   echo "FAIL: $*"
@@ -29,47 +23,16 @@ fail() {
   exit 1
 }
 
-# Waits up to $1 seconds for the command in the remaining arguments to succeed.
-wait_for() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ $SECONDS -ge $deadline ] && return 1
-    sleep 0.05
-  done
-}
-
-# --- display and window manager ------------------------------------------
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-# openbox runs its start-up command once it manages windows.
-openbox --sm-disable --startup "touch $work/wm-ready" >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 10 test -e "$work/wm-ready" || fail "openbox did not start"
+xsession_start || fail "no X session"
 
 # --- the program's windows -----------------------------------------------
-# Under AddressSanitizer: libxkbcommon-x11 hands X replies that are not
-# NUL-terminated to strndup, which strict string checks report; that check is
-# left out for the real display (the offscreen tests keep it).
-if [ -n "${ASAN_OPTIONS:-}" ]; then export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"; fi
-XDG_RUNTIME_DIR=$work HOME=$work "$program" >"$work/program.log" 2>&1 &
+HOME=$work "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
-pids+=($program_pid)
+xsession_track $program_pid
 
-# The visible window of the program with that client size, if any.
-window_of_size() {
-  local id geometry
-  for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
-    geometry=$(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/.*Geometry: //p')
-    if [ "$geometry" = "$1" ]; then echo "$id"; return 0; fi
-  done
-  return 1
-}
 shot() { [ -n "$shots" ] && mkdir -p "$shots" && import -window root "$shots/$1.png"; }
 
-wait_for 10 window_of_size 300x200 >/dev/null || {
+wait_for 10 window_of_size "$program_pid" 300x200 >/dev/null || {
   for id in $(xdotool search --pid "$program_pid" 2>/dev/null); do
     xwininfo -id "$id" | grep -E "Map State|geometry"
   done
@@ -80,10 +43,10 @@ sleep 0.3
 shot splash
 
 # No input: the splash gives way on its own after four seconds.
-wait_for 15 window_of_size 500x569 >/dev/null || fail "the main window did not come"
-main=$(window_of_size 500x569)
+wait_for 15 window_of_size "$program_pid" 500x569 >/dev/null || fail "the main window did not come"
+main=$(window_of_size "$program_pid" 500x569)
 echo "main window after about $((SECONDS - shown_at)) s of splash"
-window_of_size 300x200 >/dev/null && fail "the splash is still shown beside the main window"
+window_of_size "$program_pid" 300x200 >/dev/null && fail "the splash is still shown beside the main window"
 
 # Client area origin; the menu bar takes the height above 550.
 origin_x=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left X: *//p')

@@ -14,14 +14,8 @@ for tool in Xvfb openbox xdotool xclip import identify; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
-pids=()
-work=$(mktemp -d)
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../lib/xsession.sh"
+work=$xsession_work
 
 fail() {
   import -window root "$shots/failure.png" 2>/dev/null || true
@@ -49,21 +43,10 @@ click_content() {
   xdotool mousemove --window "$window" "$x" $((y + height - content_height)) click 1
 }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+xsession_start 1280x1024x24 || fail "no X session"
 
-# libxkbcommon hands strndup a buffer without a terminating NUL, which is
-# allowed but trips AddressSanitizer's strict string checks inside Qt's start.
-if [ -n "${ASAN_OPTIONS:-}" ]; then
-  export ASAN_OPTIONS="${ASAN_OPTIONS//strict_string_checks=1/strict_string_checks=0}"
-fi
-"$program" >"$work/program.log" 2>&1 &
-pids+=($!)
+HOME=$work "$program" >"$work/program.log" 2>&1 &
+xsession_track $!
 
 # The splash gives way to the main window at a key press.
 sleep 1

@@ -1,0 +1,71 @@
+# An X session for the end-to-end scripts and the start-up figures: Xvfb on a
+# free display with openbox managing its windows, torn down on exit.
+#
+#   source tests/e2e/lib/xsession.sh
+#   xsession_start            # sets DISPLAY and $xsession_work (a scratch folder)
+#   program & xsession_track $!
+#   wait_for 10 window_of_size "$pid" 500x569
+#
+# Everything started with xsession_track is stopped when the script exits.
+
+xsession_pids=()
+xsession_work=$(mktemp -d)
+
+xsession_cleanup() {
+  local pid
+  for pid in "${xsession_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$xsession_work"
+}
+trap xsession_cleanup EXIT
+
+xsession_track() { xsession_pids+=("$@"); }
+
+# Waits up to $1 seconds for the command in the remaining arguments to succeed.
+wait_for() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.05
+  done
+}
+
+xsession_start() {
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp 3>"$xsession_work/display" \
+    2>"$xsession_work/xvfb.log" &
+  xsession_track $!
+  wait_for 10 test -s "$xsession_work/display" || { echo "FAIL: Xvfb did not start"; return 1; }
+  export DISPLAY=":$(head -n1 "$xsession_work/display")"
+  export XDG_RUNTIME_DIR=$xsession_work
+  # openbox runs its --startup command once it manages windows: a program
+  # started before that keeps the placement and focus of a bare X server.
+  openbox --sm-disable --startup "touch $xsession_work/wm-ready" >"$xsession_work/openbox.log" 2>&1 &
+  xsession_track $!
+  wait_for 10 test -e "$xsession_work/wm-ready" || { echo "FAIL: openbox did not start"; return 1; }
+  # Under AddressSanitizer: libxkbcommon-x11 hands X replies that are not
+  # NUL-terminated to strndup, which strict string checks report; that check
+  # is left out for the real display (the offscreen tests keep it).
+  if [ -n "${ASAN_OPTIONS:-}" ]; then
+    export ASAN_OPTIONS="${ASAN_OPTIONS//strict_string_checks=1/strict_string_checks=0}"
+  fi
+}
+
+# The visible window of process $1 whose size (menu bar included) is $2, e.g. 500x569.
+window_of_size() {
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+    if [ "$(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/.*Geometry: //p')" = "$2" ]; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# The visible window of process $1 whose title is exactly $2.
+window_titled() {
+  local id
+  id=$(xdotool search --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | tail -n1)
+  [ -n "$id" ] && echo "$id"
+}
