@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QLoggingCategory>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -40,6 +42,19 @@ constexpr PictureFormat kFormats[] = {
 bool Headless() {
   return !QCoreApplication::instance() || QGuiApplication::platformName() == "offscreen";
 }
+
+// Every message box's text, for anyone who watches the program from outside
+// (QT_LOGGING_RULES="quarnel.dialogs.info=true"): the box's title is the
+// program's name, and its label cannot be read through the window system.
+Q_LOGGING_CATEGORY(lcDialogs, "quarnel.dialogs", QtWarningMsg)
+
+// A dialog without a parent is its own top-level window, which a window
+// manager may stack with the program's first window, lifting that window
+// above the one the user is working in: boxes and dialogs belong to the
+// active window.
+// Such a dialog lives on the heap behind a QPointer: should its window be
+// destroyed while it is up, the window takes the dialog with it.
+QWidget* DialogParent() { return QApplication::activeWindow(); }
 
 // Boxes without a title of their own carry the program's name.
 QString Title(const std::string& title) {
@@ -97,9 +112,13 @@ Integer QtServices::MsgBox(const std::string& text, Integer buttons, const std::
     std::fprintf(stderr, "MsgBox: %s\n", text.c_str());
     return yesNo ? kAnswerNo : kAnswerOk;
   }
-  QMessageBox box(yesNo ? QMessageBox::Question : QMessageBox::NoIcon, Title(title), ToQt(text),
-                  yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
-  const int answer = box.exec();
+  qCInfo(lcDialogs, "message box: %s", text.c_str());
+  QPointer<QMessageBox> box =
+      new QMessageBox(yesNo ? QMessageBox::Question : QMessageBox::NoIcon, Title(title),
+                      ToQt(text), yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                      DialogParent());
+  const int answer = box->exec();
+  delete box;
   if (!yesNo) return kAnswerOk;
   return answer == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
 }
@@ -110,8 +129,10 @@ std::shared_ptr<PageSurface> QtServices::OpenPrinterDialog() {
   if (Headless()) return nullptr;
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   PageSurface::SetUpPage(*printer);
-  QPrintDialog dialog(printer.get());
-  if (dialog.exec() != QDialog::Accepted) return nullptr;
+  QPointer<QPrintDialog> dialog = new QPrintDialog(printer.get(), DialogParent());
+  const int answer = dialog->exec();
+  delete dialog;
+  if (answer != QDialog::Accepted) return nullptr;
   PageSurface::SetUpPage(*printer);
   return std::make_shared<PageSurface>(std::move(printer));
 }
@@ -121,12 +142,14 @@ bool QtServices::ExportPicture(const Picture& picture) {
   QStringList filters;
   for (const auto& format : kFormats) filters << format.filter;
   QString chosen = filters.front();
-  QString path = QFileDialog::getSaveFileName(nullptr, QString(), QString(), filters.join(";;"),
-                                              &chosen);
+  QString path = QFileDialog::getSaveFileName(DialogParent(), QString(), QString(),
+                                              filters.join(";;"), &chosen);
   if (path.isEmpty()) return false;
   QString error;
   if (!ExportPictureTo(picture.Image(), path, chosen, &error).isEmpty()) return true;
-  QMessageBox::warning(nullptr, Title(""), QObject::tr("The picture could not be saved: %1").arg(error));
+  const QString message = QObject::tr("The picture could not be saved: %1").arg(error);
+  qCInfo(lcDialogs, "message box: %s", qUtf8Printable(message));
+  QMessageBox::warning(DialogParent(), Title(""), message);
   return false;
 }
 
@@ -143,7 +166,7 @@ std::shared_ptr<Picture> QtServices::ClipboardPicture() {
 void QtServices::ReportUnhandledException(const std::string& description) {
   // The description is on stderr already.
   if (Headless()) return;
-  QMessageBox::critical(nullptr, Title(""), ToQt(description));
+  QMessageBox::critical(DialogParent(), Title(""), ToQt(description));
 }
 
 }  // namespace fw
