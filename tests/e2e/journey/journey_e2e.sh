@@ -1,0 +1,366 @@
+#!/usr/bin/env bash
+# One user's whole session with the installed program, under Xvfb + openbox:
+# the build is installed into a temporary prefix and started from there; the
+# splash gives way to the main window; v and half of the worked example are
+# typed, the rest pasted through the Edit menu; Calculate; the report copied
+# out through the Edit menu and printed to PDF through the real print dialog;
+# Graph; Copy (the clipboard read as a PNG while the program runs); the plot
+# printed to PDF, its erase question answered No, saved as PNG and as TIFF
+# through the real save dialog, then closed; the Description window's help
+# text printed from its menu; About, dismissed by a key; Clear; Graph refused;
+# Ctrl+Q. Every message box is checked by its text, by the window it belongs
+# to, and answered. Screenshots of each window are kept in the shots folder.
+#
+#   journey_e2e.sh <cmake> <build folder> <folder for screenshots>
+set -u
+cmake=$1
+build=$2
+shots=$3
+
+for tool in Xvfb openbox xdotool xclip xwininfo xprop import convert identify pdfinfo pdftotext \
+    pdfimages; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+source "$(dirname "$0")/../lib/xsession.sh"
+work=$xsession_work
+rm -rf "$shots"
+mkdir -p "$shots" "$work/home" "$work/out"
+
+program_pid=
+fail() {
+  import -window root "$shots/failure.png" 2>/dev/null
+  echo "FAIL: $* (the screen is in $shots/failure.png)"
+  [ -n "$program_pid" ] && windows | sed 's/^/  window: /'
+  [ -f "$work/program.log" ] && tail -n 30 "$work/program.log" | sed 's/^/  program: /'
+  exit 1
+}
+not() { ! "$@"; }
+
+# --- the installed program -------------------------------------------------
+prefix=$work/prefix
+"$cmake" --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||
+  { cat "$work/install.log"; fail "cmake --install into a temporary prefix failed"; }
+program=$prefix/bin/quarnel
+[ -x "$program" ] || fail "no program installed at bin/quarnel"
+for picture in "Quarnel.tiff" "Vered68 copy.png"; do
+  [ -f "$prefix/share/quarnel/$picture" ] || fail "no $picture installed in share/quarnel"
+done
+
+# --- display and window manager ----------------------------------------------
+xsession_start 1280x1024x24 || exit 1
+
+# Started away from the build tree, so that only the installed data folder
+# can give it its pictures. The dialogs' log says what each message box says.
+(cd "$work/home" && exec env HOME="$work/home" QT_LOGGING_RULES="quarnel.dialogs.info=true" \
+    "$program") >"$work/program.log" 2>&1 &
+program_pid=$!
+xsession_track $program_pid
+
+# --- windows ------------------------------------------------------------------
+# The program's visible windows, one "id WxH name" a line.
+windows() {
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+    echo "$id $(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/.*Geometry: //p')" \
+         "$(xdotool getwindowname "$id" 2>/dev/null)"
+  done
+}
+# Prints the id of the visible window of that size ("*": any) and name.
+find_window() {
+  local id size name
+  while read -r id size name; do
+    if { [ "$1" = "*" ] || [ "$size" = "$1" ]; } && [ "$name" = "$2" ]; then
+      echo "$id"
+      return 0
+    fi
+  done < <(windows)
+  return 1
+}
+# Waits for the visible window of that size and name; puts its id in $1.
+wait_window() {
+  wait_for 10 find_window "$2" "$3" >/dev/null || fail "no window \"$3\" of size $2"
+  printf -v "$1" %s "$(find_window "$2" "$3")"
+}
+window_type() { xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null; }
+# At least $1 (default 1) menus of the program are open: a menu is the one
+# kind of its windows that the window manager does not manage.
+menu_open() {
+  local id open=0
+  for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+    xwininfo -id "$id" | grep -q 'Override Redirect State: yes' && open=$((open + 1))
+  done
+  [ "$open" -ge "${1:-1}" ]
+}
+shot() { import -window "${2:-root}" "$shots/$1.png" || fail "no screenshot $1"; }
+
+# Clicks at (x, y) of a window's content, whose layout height is $2: Qt puts
+# the menu bar inside the X window, above the content (negative y is in it).
+click_in() {
+  local info left top height
+  info=$(xwininfo -id "$1")
+  left=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+  top=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+  height=$(sed -n 's/^ *Height: *//p' <<<"$info")
+  xdotool mousemove --sync $((left + $3)) $((top + height - $2 + $4)) click "${5:-1}"
+}
+main_click() { click_in "$main" 550 "$@"; }
+graph_click() { click_in "$graph" 500 "$@"; }
+
+# Number of colours in a rectangle of a screenshot: 1 means blank.
+colours() { convert "$shots/$1.png" -crop "$2" +repage -format %k info:; }
+
+# 1 when window $1 is stacked above window $2.
+above() {
+  local id place=0 a=0 b=0
+  for id in $(xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*'); do
+    place=$((place + 1))
+    [ $((id)) = "$1" ] && a=$place
+    [ $((id)) = "$2" ] && b=$place
+  done
+  [ "$a" -gt "$b" ] && echo 1 || echo 0
+}
+
+# A dialog ($1) belongs to the window ($2) it was opened from, lies above it,
+# and has left that window above the main window.
+belongs() {
+  local parent
+  parent=$(($(xprop -id "$1" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*' || echo 0)))
+  [ "$parent" = "$2" ] || fail "$3 belongs to window $parent, not to $2"
+  [ "$(above "$1" "$2")" = 1 ] || fail "$3 is under its window"
+  [ "$2" = "$main" ] || [ "$(above "$2" "$main")" = 1 ] || fail "$3 raised the main window"
+}
+
+# --- message boxes ------------------------------------------------------------
+boxes=0
+box_logged() { [ -n "$(logged_box "$1")" ]; }
+logged_box() { grep 'quarnel.dialogs: message box: ' "$work/program.log" | sed -n "$1s/^[^:]*: message box: //p"; }
+box_window() {
+  local id size name
+  while read -r id size name; do
+    [ "$name" = Quarnel ] && [ "$id" != "${main:-}" ] && [ "$id" != "${splash:-}" ] &&
+      window_type "$id" | grep -q _NET_WM_WINDOW_TYPE_DIALOG && { echo "$id"; return 0; }
+  done < <(windows)
+  return 1
+}
+# Waits for the next message box, checks its text and the window it belongs
+# to ($2), keeps its picture ($3) and answers it with the key $4.
+answer_box() {
+  local text=$1 owner=$2 name=$3 key=$4 box got parent
+  boxes=$((boxes + 1))
+  wait_for 10 box_logged $boxes || fail "no message box \"$text\""
+  got=$(logged_box $boxes)
+  [ "$got" = "$text" ] || fail "the message box says \"$got\", expected \"$text\""
+  wait_for 10 box_window >/dev/null || fail "the box \"$text\" did not show"
+  box=$(box_window)
+  belongs "$box" "$owner" "the box \"$text\""
+  shot "$name"
+  xdotool windowactivate --sync "$box" 2>/dev/null
+  xdotool key "$key"
+  wait_for 10 not box_window || fail "the box \"$text\" stayed after $key"
+}
+
+# --- the real dialogs ---------------------------------------------------------
+# A PDF file that pdfinfo reads and that stopped growing.
+pdf_done() {
+  local size
+  size=$(stat -c %s "$1" 2>/dev/null) || return 1
+  pdfinfo "$1" >/dev/null 2>&1 || return 1
+  sleep 0.1
+  [ "$(stat -c %s "$1")" = "$size" ]
+}
+# With no printer installed, Qt's print dialog prints to a PDF file: its
+# "Output file" field (Alt+F) gets the name, and Print is the default button.
+print_to() {
+  local file=$work/out/$1 dialog
+  wait_window dialog "*" Print
+  belongs "$dialog" "$2" "the print dialog"
+  xdotool windowactivate --sync "$dialog" 2>/dev/null
+  xdotool key alt+f ctrl+a
+  xdotool type --delay 5 "$file"
+  shot "print-dialog-${1%.pdf}"
+  xdotool key Return
+  wait_for 20 pdf_done "$file" || fail "printing gave no $1"
+  wait_for 10 not find_window "*" Print || fail "the print dialog stayed"
+  cp "$file" "$shots/"
+}
+pages() { pdfinfo "$work/out/$1" | sed -n 's/^Pages: *//p'; }
+page_size() { pdfinfo "$work/out/$1" | sed -n 's/^Page size: *//p'; }
+
+# The save dialog opens with its file name field focused; a full path is typed.
+picture_of() { identify -format '%m %wx%h' "$1" 2>/dev/null; }
+is_picture() { [ "$(picture_of "$1")" = "$2" ]; }
+save_as() {
+  local file=$work/out/$1 expected=$2 dialog
+  wait_window dialog "*" "Save As"
+  belongs "$dialog" "$graph" "the save dialog"
+  xdotool windowactivate --sync "$dialog" 2>/dev/null
+  xdotool type --delay 5 "$file"
+  shot "save-dialog-${1##*.}"
+  xdotool key Return
+  wait_for 10 is_picture "$file" "$expected" ||
+    fail "saving $1 gave '$(picture_of "$file")', expected '$expected'"
+  wait_for 10 not find_window "*" "Save As" || fail "the save dialog stayed"
+  cp "$file" "$shots/"
+}
+
+# Clicks a menu of the main window's bar, waits for it to open, then clicks
+# the item at (x, y) of the main window's content.
+menu_item() {
+  main_click "$1" -11
+  wait_for 5 menu_open || fail "the menu at x $1 did not open"
+  main_click "$2" "$3"
+}
+
+# --- splash, then main window ------------------------------------------------
+wait_window splash 300x200 Quarnel
+shot splash "$splash"
+[ "$(colours splash 78x78+111+63)" -gt 2 ] || fail "the splash shows no logo"
+click_in "$splash" 200 150 30
+wait_window main 500x569 Quarnel
+wait_for 5 not find_window 300x200 Quarnel || fail "the splash stayed beside the main window"
+xdotool windowactivate --sync "$main" 2>/dev/null
+shot main-empty "$main"
+# The logo and the help icon from the installed data folder (below the bar).
+[ "$(colours main-empty 78x77+5+22)" -gt 2 ] || fail "the main window shows no logo"
+[ "$(colours main-empty 74x45+400+229)" -gt 2 ] || fail "the main window shows no help icon"
+
+main_click 440 495                     # Calculate with nothing entered
+answer_box "Variables must range from 3-99" "$main" box-variables Return
+
+# --- eigenvalues typed and pasted; Calculate -----------------------------------
+main_click 249 160                     # NVarsFld
+xdotool type --delay 15 "20"
+main_click 195 360                     # EigenFld
+for value in 5.43 3.11 2.24 1.89 1.52 1.29 .80 .46 .41 .37; do
+  xdotool type --delay 15 "$value"
+  xdotool key Return
+done
+printf '%s\r\n' .35 .33 .30 .28 .25 .24 .21 .20 .18 >"$work/pasted.txt"
+printf '.15' >>"$work/pasted.txt"
+xclip -selection clipboard -quiet <"$work/pasted.txt" >/dev/null 2>&1 &
+xsession_track $!
+on_clipboard() { cmp -s "$1" <(xclip -selection clipboard -o 2>/dev/null); }
+wait_for 5 on_clipboard "$work/pasted.txt" ||
+  fail "xclip did not take the clipboard"
+menu_item 56 81 78                     # Edit > Paste
+main_click 440 495                     # Calculate
+sleep 0.3
+shot main-report "$main"
+box_window >/dev/null && fail "a message box came up after Calculate"
+
+# The report, selected with the caret keys and copied through Edit > Copy.
+main_click 195 360
+xdotool key ctrl+Home ctrl+shift+End
+menu_item 56 81 56                     # Edit > Copy
+copied() {
+  xclip -selection clipboard -o 2>/dev/null | tr -d '\r' >"$work/report.txt"
+  grep -q 'Critical value' "$work/report.txt"
+}
+wait_for 10 copied || fail "the report did not reach the clipboard"
+cp "$work/report.txt" "$shots/report.txt"
+expect_line() {
+  local got
+  got=$(sed -n "$1p" "$work/report.txt")
+  [ "$got" = "$2" ] || fail "report line $1 is '$got', expected '$2'"
+}
+[ "$(awk 'END { print NR }' "$work/report.txt")" -eq 27 ] || fail "the report has not 27 lines"
+expect_line 6 "Order   Eigenvalue      SE      Factor*"
+expect_line 8 "  1      +5.4300       0.8662   nontrivial"
+expect_line 17 " 10      +0.3700       0.0055   trivial"
+expect_line 18 " 11      +0.3500       0.0058   trivial"
+expect_line 25 " 18      +0.2000       0.0041   trivial"
+expect_line 27 "*Critical value = .0500 (7 factors)"
+
+main_click 440 296                     # Print the report
+print_to report.pdf "$main"
+[ "$(pages report.pdf)" = 1 ] || fail "the report printed on $(pages report.pdf) pages"
+[[ "$(page_size report.pdf)" == "612 x 792 pts"* ]] || fail "report page $(page_size report.pdf)"
+pdftotext -layout "$work/out/report.pdf" - | tr -d '\f' | grep -q '^ *\*Critical value = .0500 (7 factors)' ||
+  fail "the printed report lacks its critical value line"
+pdftotext "$work/out/report.pdf" - | grep -c nontrivial | grep -qx 7 ||
+  fail "the printed report has not 7 nontrivial rows"
+
+# --- the plot window ------------------------------------------------------------
+main_click 440 351                     # Graph
+wait_window graph 640x519 "Quarnel Graph"
+xdotool windowactivate --sync "$graph" 2>/dev/null
+shot plot-window "$graph"
+
+graph_click 245 467                    # Copy
+clip_png() {
+  xclip -selection clipboard -t image/png -o >"$work/clip.png" 2>/dev/null &&
+    [ "$(picture_of "$work/clip.png")" = "PNG 600x420" ]
+}
+wait_for 10 clip_png || fail "the clipboard holds '$(picture_of "$work/clip.png")', not a 600x420 PNG"
+cp "$work/clip.png" "$shots/clipboard.png"
+[ "$(above "$graph" "$main")" = 1 ] || fail "the main window came above the plot window at Copy"
+answer_box "Copied to clipboard" "$graph" box-copied Return
+[ "$(above "$graph" "$main")" = 1 ] || fail "the main window came above the plot window after Copy"
+
+graph_click 585 467                    # Print the plot
+print_to plot.pdf "$graph"
+[ "$(pages plot.pdf)" = 1 ] || fail "the plot printed on $(pages plot.pdf) pages"
+pdfimages -list "$work/out/plot.pdf" | awk 'NR > 2 { print $1, $4 "x" $5 }' | grep -qx '1 600x420' ||
+  fail "the printed page holds no 600 x 420 picture"
+
+graph_click 55 467                     # Close, answered No: the plot stays
+answer_box "Are you sure you want to erase this graph" "$graph" box-erase alt+n
+find_window 640x519 "Quarnel Graph" >/dev/null || fail "No closed the plot window"
+
+graph_click 409 467                    # Save
+save_as plot.png "PNG 600x420"
+graph_click 409 467
+save_as plot.tiff "TIFF 600x420"
+
+graph_click 55 467                     # Close after a save: no question
+wait_for 10 not find_window "*" "Quarnel Graph" || fail "Close left the plot window open"
+[ "$(logged_box $((boxes + 1)))" = "" ] || fail "Close after Save asked: $(logged_box $((boxes + 1)))"
+active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+wait_for 5 active_is "$main" || fail "Close did not bring the main window"
+
+# --- Description, its printed help text; About and a key ------------------------
+menu_item 106 140 33                   # Window > Description
+wait_window description 427x491 Description
+xdotool windowactivate --sync "$description" 2>/dev/null
+shot description "$description"
+# Its menu bar is carried, not shown: the text's context menu holds it, and
+# the last three entries are File, Edit and Window; File opens on Print.
+click_in "$description" 491 200 200 3
+wait_for 5 menu_open || fail "no context menu in the Description window"
+xdotool key Up Up Up Right
+wait_for 5 menu_open 2 || fail "the context menu's File entry did not open"
+shot description-menu
+xdotool key Return
+print_to help.pdf "$description"
+[ "$(pages help.pdf)" -ge 2 ] || fail "the help text printed on $(pages help.pdf) page"
+pdftotext "$work/out/help.pdf" "$work/help.txt"
+for line in "Operation of Program" "Example" "References" "*Critical value = 0.0500 (7 factors)"; do
+  grep -qxF "$line" "$work/help.txt" || fail "the printed help text lacks the line '$line'"
+done
+
+xdotool windowactivate --sync "$main" 2>/dev/null
+menu_item 106 140 55                   # Window > About Quarnel
+wait_window about 300x200 Quarnel
+shot about "$about"
+xdotool windowactivate --sync "$about" 2>/dev/null
+xdotool key space
+wait_for 10 not find_window 300x200 Quarnel || fail "a key did not hide the About window"
+
+# --- Clear; Graph refused; Ctrl+Q -------------------------------------------------
+xdotool windowactivate --sync "$main" 2>/dev/null
+main_click 440 445                     # Clear
+sleep 0.2
+shot main-cleared "$main"
+[ "$(colours main-cleared 330x296+22+231)" = 1 ] || fail "Clear left text in the eigenvalue field"
+main_click 440 351                     # Graph
+answer_box "Quarnel must be calculated before graph can be displayed." "$main" box-graph Return
+find_window "*" "Quarnel Graph" >/dev/null && fail "Graph opened a plot window after Clear"
+
+xdotool windowactivate --sync "$main" 2>/dev/null
+xdotool key ctrl+q
+wait_for 15 not kill -0 "$program_pid" 2>/dev/null || fail "Ctrl+Q did not quit"
+wait "$program_pid"
+status=$?
+[ "$status" -eq 0 ] || fail "the program ended with exit code $status"
+echo "PASS: the journey in $SECONDS s; screenshots and files in $shots"
