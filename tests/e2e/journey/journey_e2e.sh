@@ -12,6 +12,7 @@
 # to, and answered. Screenshots of each window are kept in the shots folder.
 #
 #   journey_e2e.sh <cmake> <build folder> <folder for screenshots>
+# shellcheck disable=SC2154  # wait_window names the variable it sets
 set -u
 cmake=$1
 build=$2
@@ -22,6 +23,7 @@ for tool in Xvfb openbox xdotool xclip xwininfo xprop import convert compare ide
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
+# shellcheck source=../lib/xsession.sh
 source "$(dirname "$0")/../lib/xsession.sh"
 work=$xsession_work
 rm -rf "$shots"
@@ -58,182 +60,8 @@ xsession_start 1280x1024x24 || exit 1
 program_pid=$!
 xsession_track $program_pid
 
-# --- windows ------------------------------------------------------------------
-# The program's visible windows, one "id WxH name" a line.
-windows() {
-  local id
-  for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
-    echo "$id $(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/.*Geometry: //p')" \
-         "$(xdotool getwindowname "$id" 2>/dev/null)"
-  done
-}
-# Prints the id of the visible window of that size ("*": any) and name.
-find_window() {
-  local id size name
-  while read -r id size name; do
-    if { [ "$1" = "*" ] || [ "$size" = "$1" ]; } && [ "$name" = "$2" ]; then
-      echo "$id"
-      return 0
-    fi
-  done < <(windows)
-  return 1
-}
-# Waits for the visible window of that size and name; puts its id in $1.
-wait_window() {
-  wait_for 10 find_window "$2" "$3" >/dev/null || fail "no window \"$3\" of size $2"
-  printf -v "$1" %s "$(find_window "$2" "$3")"
-}
-window_type() { xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null; }
-# At least $1 (default 1) menus of the program are open: a menu is the one
-# kind of its windows that the window manager does not manage.
-menu_open() {
-  local id open=0
-  for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
-    xwininfo -id "$id" | grep -q 'Override Redirect State: yes' && open=$((open + 1))
-  done
-  [ "$open" -ge "${1:-1}" ]
-}
-shot() { import -window "${2:-root}" "$shots/$1.png" || fail "no screenshot $1"; }
-
-# Clicks at (x, y) of a window's content, whose layout height is $2: Qt puts
-# the menu bar inside the X window, above the content (negative y is in it).
-click_in() {
-  local info left top height
-  info=$(xwininfo -id "$1")
-  left=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
-  top=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-  height=$(sed -n 's/^ *Height: *//p' <<<"$info")
-  point_at $((left + $3)) $((top + height - $2 + $4))
-  xdotool click "${5:-1}"
-}
-# mousemove --sync waits for the pointer to move: it hangs for seconds when
-# the pointer is there already.
-point_at() {
-  local X Y SCREEN WINDOW
-  eval "$(xdotool getmouselocation --shell)"
-  [ "$X,$Y" = "$1,$2" ] || xdotool mousemove --sync "$1" "$2"
-}
-main_click() { click_in "$main" 550 "$@"; }
-graph_click() { click_in "$graph" 500 "$@"; }
-
-# Number of colours in a rectangle of a screenshot: 1 means blank.
-colours() { convert "$shots/$1.png" -crop "$2" +repage -format %k info:; }
-
-# How many pixels of the eigenvalue field differ between two screenshots.
-field_differs() {
-  compare -metric AE -extract 330x296+22+231 "$shots/$1.png" "$shots/$2.png" null: 2>&1
-}
-
-# 1 when window $1 is stacked above window $2.
-above() {
-  local id place=0 a=0 b=0
-  for id in $(xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*'); do
-    place=$((place + 1))
-    [ $((id)) = "$1" ] && a=$place
-    [ $((id)) = "$2" ] && b=$place
-  done
-  [ "$a" -gt "$b" ] && echo 1 || echo 0
-}
-
-# A dialog ($1) belongs to the window ($2) it was opened from, lies above it,
-# and has left that window above the main window.
-belongs() {
-  local parent
-  parent=$(($(xprop -id "$1" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*' || echo 0)))
-  [ "$parent" = "$2" ] || fail "$3 belongs to window $parent, not to $2"
-  [ "$(above "$1" "$2")" = 1 ] || fail "$3 is under its window"
-  [ "$2" = "$main" ] || [ "$(above "$2" "$main")" = 1 ] || fail "$3 raised the main window"
-}
-
-# --- message boxes ------------------------------------------------------------
-boxes=0
-box_logged() { [ -n "$(logged_box "$1")" ]; }
-logged_box() { grep 'quarnel.dialogs: message box: ' "$work/program.log" | sed -n "$1s/^[^:]*: message box: //p"; }
-box_window() {
-  local id size name
-  while read -r id size name; do
-    [ "$name" = Quarnel ] && [ "$id" != "${main:-}" ] && [ "$id" != "${splash:-}" ] &&
-      window_type "$id" | grep -q _NET_WM_WINDOW_TYPE_DIALOG && { echo "$id"; return 0; }
-  done < <(windows)
-  return 1
-}
-# Waits for the next message box, checks its text and the window it belongs
-# to ($2), keeps its picture ($3) and answers it with the key $4.
-answer_box() {
-  local text=$1 owner=$2 name=$3 key=$4 box got parent
-  boxes=$((boxes + 1))
-  wait_for 10 box_logged $boxes || fail "no message box \"$text\""
-  got=$(logged_box $boxes)
-  [ "$got" = "$text" ] || fail "the message box says \"$got\", expected \"$text\""
-  wait_for 10 box_window >/dev/null || fail "the box \"$text\" did not show"
-  box=$(box_window)
-  belongs "$box" "$owner" "the box \"$text\""
-  shot "$name"
-  xdotool windowactivate --sync "$box" 2>/dev/null
-  xdotool key "$key"
-  wait_for 10 not box_window || fail "the box \"$text\" stayed after $key"
-}
-
-# --- the real dialogs ---------------------------------------------------------
-# A PDF file that pdfinfo reads and that stopped growing.
-pdf_done() {
-  local size
-  size=$(stat -c %s "$1" 2>/dev/null) || return 1
-  pdfinfo "$1" >/dev/null 2>&1 || return 1
-  sleep 0.1
-  [ "$(stat -c %s "$1")" = "$size" ]
-}
-# The dialogs' file name fields complete what is typed from the folder's
-# files, in a pop-up that would take the Return key: names are typed relative
-# to the program's working folder ($out), each with a first letter no other
-# file there has, and Return waits until no pop-up is open.
-enter_name() {
-  xdotool type --delay 5 "$1"
-  wait_for 5 not menu_open || fail "a pop-up stayed open over the name $1"
-}
-
-# With no printer installed, Qt's print dialog prints to a PDF file: its
-# "Output file" field (Alt+F) gets the name, and Print is the default button.
-print_to() {
-  local file=$out/$1 dialog
-  wait_window dialog "*" Print
-  belongs "$dialog" "$2" "the print dialog"
-  xdotool windowactivate --sync "$dialog" 2>/dev/null
-  xdotool key alt+f ctrl+a
-  enter_name "$1"
-  shot "print-dialog-${1%.pdf}"
-  xdotool key Return
-  wait_for 20 pdf_done "$file" || fail "printing gave no $1"
-  wait_for 10 not find_window "*" Print || fail "the print dialog stayed"
-  cp "$file" "$shots/"
-}
-pages() { pdfinfo "$out/$1" | sed -n 's/^Pages: *//p'; }
-page_size() { pdfinfo "$out/$1" | sed -n 's/^Page size: *//p'; }
-
-# The save dialog opens in the working folder with its file name field focused.
-picture_of() { identify -format '%m %wx%h' "$1" 2>/dev/null; }
-is_picture() { [ "$(picture_of "$1")" = "$2" ]; }
-save_as() {
-  local file=$out/$1 expected=$2 dialog
-  wait_window dialog "*" "Save As"
-  belongs "$dialog" "$graph" "the save dialog"
-  xdotool windowactivate --sync "$dialog" 2>/dev/null
-  enter_name "$1"
-  shot "save-dialog-${1##*.}"
-  xdotool key Return
-  wait_for 10 is_picture "$file" "$expected" ||
-    fail "saving $1 gave '$(picture_of "$file")', expected '$expected'"
-  wait_for 10 not find_window "*" "Save As" || fail "the save dialog stayed"
-  cp "$file" "$shots/"
-}
-
-# Clicks a menu of the main window's bar, waits for it to open, then clicks
-# the item at (x, y) of the main window's content.
-menu_item() {
-  main_click "$1" -11
-  wait_for 5 menu_open || fail "the menu at x $1 did not open"
-  main_click "$2" "$3"
-}
+# shellcheck source=desktop.sh
+source "$(dirname "$0")/desktop.sh"
 
 # --- splash, then main window ------------------------------------------------
 wait_window splash 300x200 Quarnel
