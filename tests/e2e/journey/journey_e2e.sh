@@ -18,13 +18,10 @@ cmake=$1
 build=$2
 shots=$3
 
-for tool in Xvfb openbox xdotool xclip xwininfo xprop import convert compare identify pdfinfo \
-    pdftotext pdfimages; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
 # shellcheck source=../lib/xsession.sh
 source "$(dirname "$0")/../lib/xsession.sh"
+require_tools Xvfb openbox xdotool xclip xwininfo xprop import convert compare identify pdfinfo \
+  pdftotext pdfimages
 work=$xsession_work
 rm -rf "$shots"
 out=$work/home

@@ -21,6 +21,14 @@ trap xsession_cleanup EXIT
 
 xsession_track() { xsession_pids+=("$@"); }
 
+# Skips the test (ctest's skip code 77) when one of the named tools is missing.
+require_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+  done
+}
+
 # Waits up to $1 seconds for the command in the remaining arguments to succeed.
 wait_for() {
   local deadline=$((SECONDS + $1))

@@ -10,11 +10,9 @@ set -u
 program=$1
 shots=${2:-}
 
-for tool in Xvfb openbox xdotool xclip xwininfo import; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
 source "$(dirname "$0")/../lib/xsession.sh"
+require_tools Xvfb openbox xdotool xclip xwininfo import
+
 work=$xsession_work
 
 fail() {

@@ -10,11 +10,9 @@ set -euo pipefail
 program=$1
 shots=${2:-$(mktemp -d)}
 mkdir -p "$shots"
-for tool in Xvfb openbox xdotool xclip import identify; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
 source "$(dirname "$0")/../lib/xsession.sh"
+require_tools Xvfb openbox xdotool xclip import identify
+
 work=$xsession_work
 
 fail() {
