@@ -1,12 +1,14 @@
 #include "framework/ui/printing.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <vector>
 
 #include "framework/graphics/graphics.h"
@@ -14,25 +16,57 @@
 
 namespace fw {
 
+namespace {
+constexpr double kBlockWidth = 540;
+constexpr double kBlockHeight = 720;
+}  // namespace
+
 struct PageSurface::Impl {
   explicit Impl(std::unique_ptr<QPrinter> p) : printer(std::move(p)), painter(printer.get()) {}
   std::unique_ptr<QPrinter> printer;
   QPainter painter;
   std::unique_ptr<fw::Graphics> graphics;
+  double scale = 1;
 };
 
 PageSurface::PageSurface(std::unique_ptr<QPrinter> printer)
     : impl_(std::make_unique<Impl>(std::move(printer))) {
-  impl_->graphics = std::make_unique<fw::Graphics>(impl_->painter);
+  QPainter& painter = impl_->painter;
+  // Pictures go into the page as they are: a JPEG rings around thin lines and
+  // small text, which is all a plot is made of.
+  painter.setRenderHint(QPainter::LosslessImageRendering);
+  // At 72 units to the inch the printable area is window() in points. Where
+  // it cannot hold a block of 540 x 720, everything is drawn smaller, all by
+  // the same factor, instead of running off the paper. The text is laid out
+  // at 72 units to the inch whatever the factor, so it breaks into the same
+  // lines and pages on every paper, and fonts (sized in pixels or in points
+  // of this 72-dpi device) are scaled once, by this transform alone.
+  const QRect area = painter.window();
+  impl_->scale = std::min({1.0, area.width() / kBlockWidth, area.height() / kBlockHeight});
+  if (impl_->scale < 1) painter.scale(impl_->scale, impl_->scale);
+  impl_->graphics = std::make_unique<fw::Graphics>(painter);
 }
 
 PageSurface::~PageSurface() { Finish(); }
 
 std::shared_ptr<PageSurface> PageSurface::ForPdf(const std::string& path) {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  SetUpPage(*printer);
+  return ForPdf(path, printer->pageLayout());
+}
+
+std::shared_ptr<PageSurface> PageSurface::ForPdf(const std::string& path,
+                                                 const QPageLayout& paper) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer->setOutputFormat(QPrinter::PdfFormat);
   printer->setOutputFileName(ToQt(path));
-  SetUpPage(*printer);
+  printer->setPageLayout(paper);
+  return OnChosenPaper(std::move(printer));
+}
+
+std::shared_ptr<PageSurface> PageSurface::OnChosenPaper(std::unique_ptr<QPrinter> printer) {
+  // The resolution alone: the paper, orientation and margins are the user's.
+  printer->setResolution(72);
   return std::make_shared<PageSurface>(std::move(printer));
 }
 
@@ -40,13 +74,13 @@ void PageSurface::SetUpPage(QPrinter& printer) {
   printer.setPageSize(QPageSize(QPageSize::Letter));
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setPageMargins(QMarginsF(36, 36, 36, 36), QPageLayout::Point);
-  // After the page: 72 units to the inch, so a point is a unit. Scaling the
-  // painter instead would scale point-sized fonts twice.
+  // After the page: 72 units to the inch, so a point is a unit.
   printer.setResolution(72);
 }
 
-double PageSurface::Width() const { return impl_->painter.window().width(); }
-double PageSurface::Height() const { return impl_->painter.window().height(); }
+double PageSurface::Width() const { return impl_->painter.window().width() / impl_->scale; }
+double PageSurface::Height() const { return impl_->painter.window().height() / impl_->scale; }
+double PageSurface::Scale() const { return impl_->scale; }
 void PageSurface::NextPage() { impl_->printer->newPage(); }
 Graphics& PageSurface::graphics() { return *impl_->graphics; }
 QPainter& PageSurface::painter() { return impl_->painter; }

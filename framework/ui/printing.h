@@ -1,7 +1,11 @@
 // Printing. The printer dialog (services().OpenPrinterDialog()) gives a
-// PageSurface: a Letter page of 540 x 720 units inside 36-unit margins, 72
-// units to the inch, with the same fw::Graphics drawing surface that pictures
-// have. The job is sent when the last reference to the surface goes.
+// PageSurface on the paper, orientation and margins chosen there (by default
+// Letter, portrait, 36-point margins): 72 units to the inch from the top left
+// of the printable area, with the same fw::Graphics drawing surface that
+// pictures have. A block of 540 x 720 units always fits: where the printable
+// area is smaller (Letter landscape is 540 high inside its margins) the whole
+// surface is drawn smaller to fit. The job is sent when the last reference to
+// the surface goes.
 //
 //   auto page = fw::services().OpenPrinterDialog();
 //   if (!page) return;                                  // cancelled
@@ -17,6 +21,7 @@
 #include <memory>
 #include <string>
 
+class QPageLayout;
 class QPainter;
 class QPrinter;
 class QTextDocument;
@@ -27,19 +32,30 @@ class Graphics;
 
 class PageSurface {
  public:
-  // Takes a printer set up by the caller; SetUpPage gives it the page above.
+  // Takes a printer set up by the caller, resolution included; OnChosenPaper
+  // is the way to get one from a printer as the printer dialog left it.
   explicit PageSurface(std::unique_ptr<QPrinter> printer);
   ~PageSurface();
   PageSurface(const PageSurface&) = delete;
   PageSurface& operator=(const PageSurface&) = delete;
 
-  // A surface that prints into a PDF file (tests, and no printer at hand).
+  // A surface that prints into a PDF file (tests, and no printer at hand), on
+  // the default page or on the paper given.
   static std::shared_ptr<PageSurface> ForPdf(const std::string& path);
-  // Letter, 36-point margins, 72 units to the inch.
+  static std::shared_ptr<PageSurface> ForPdf(const std::string& path, const QPageLayout& paper);
+  // What printing does once the printer dialog has been accepted: the page
+  // the user chose, in units of 1/72 inch.
+  static std::shared_ptr<PageSurface> OnChosenPaper(std::unique_ptr<QPrinter> printer);
+  // The page offered before the user chooses: Letter, portrait, 36-point
+  // margins, 72 units to the inch.
   static void SetUpPage(QPrinter& printer);
 
-  double Width() const;   // 540
-  double Height() const;  // 720
+  // The printable area in surface units: 540 x 720 by default, never less
+  // than that in either direction.
+  double Width() const;
+  double Height() const;
+  // Paper points per surface unit: 1, or less where the paper is too small.
+  double Scale() const;
   void NextPage();
   Graphics& graphics();
   QPainter& painter();

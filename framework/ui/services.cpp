@@ -133,8 +133,7 @@ std::shared_ptr<PageSurface> QtServices::OpenPrinterDialog() {
   const int answer = dialog->exec();
   delete dialog;
   if (answer != QDialog::Accepted) return nullptr;
-  PageSurface::SetUpPage(*printer);
-  return std::make_shared<PageSurface>(std::move(printer));
+  return PageSurface::OnChosenPaper(std::move(printer));
 }
 
 bool QtServices::ExportPicture(const Picture& picture) {

@@ -1,5 +1,7 @@
 #include <QDir>
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPageLayout>
 #include <QTextEdit>
 #include <QPainter>
 #include <QPrinter>
@@ -13,6 +15,7 @@
 #include "framework/graphics/graphics.h"
 #include "framework/ui/printing.h"
 #include "tests/gui/framework/fixture.h"
+#include "tests/gui/pdf_probe.h"
 
 namespace fwtest {
 namespace {
@@ -151,6 +154,135 @@ TEST_F(PrintingTest, PageSurfaceCarriesTheGraphicsOfPictures) {
   }
   EXPECT_EQ(PageCount(pdf), 1);
 }
+
+// ---- The paper the user chose
+
+struct Paper {
+  const char* name;
+  QPageSize::PageSizeId size;
+  QPageLayout::Orientation orientation;
+  double margin;       // points, all four sides
+  const char* pdfinfo; // what pdfinfo calls the page
+  double scale;        // the 540 x 720 block's size on paper
+};
+
+// A4's printable area is 523 wide inside 36-point margins; Letter landscape
+// and A4 landscape are 540 and 523 high; A3 holds the block at full size
+// and is not blown up to fill its area.
+const Paper kPapers[] = {
+    {"Letter", QPageSize::Letter, QPageLayout::Portrait, 36, "612 x 792 pts (letter)", 1},
+    {"A4", QPageSize::A4, QPageLayout::Portrait, 36, "595 x 842 pts (A4)", 523.0 / 540},
+    {"LetterLandscape", QPageSize::Letter, QPageLayout::Landscape, 36, "792 x 612 pts (letter)",
+     540.0 / 720},
+    {"A4Landscape", QPageSize::A4, QPageLayout::Landscape, 36, "842 x 595 pts (A4)",
+     523.0 / 720},
+    {"A3", QPageSize::A3, QPageLayout::Portrait, 36, "842 x 1191 pts (A3)", 1},
+    {"LetterInchMargins", QPageSize::Letter, QPageLayout::Portrait, 72, "612 x 792 pts (letter)",
+     468.0 / 540},
+};
+
+void PrintTo(const Paper& paper, std::ostream* out) { *out << paper.name; }
+
+QPageLayout LayoutOf(const Paper& paper) {
+  return QPageLayout(QPageSize(paper.size), paper.orientation,
+                     QMarginsF(paper.margin, paper.margin, paper.margin, paper.margin),
+                     QPageLayout::Point);
+}
+
+class PaperTest : public PrintingTest, public ::testing::WithParamInterface<Paper> {
+ protected:
+  // Paragraphs that wrap at the block width, then numbered lines enough for
+  // several pages.
+  static std::string LongText() {
+    std::string text;
+    for (int p = 0; p < 3; ++p) {
+      for (int i = 0; i < 70; ++i) text += "w" + std::to_string(i * (p + 3) % 997) + " ";
+      text += "\r\n";
+    }
+    return text + NumberedLines(150);
+  }
+
+  void PrintOn(const Paper& paper, const fw::TextArea& area, const std::string& pdf) {
+    auto page = fw::PageSurface::ForPdf(pdf, LayoutOf(paper));
+    EXPECT_NEAR(page->Scale(), paper.scale, 1e-9);
+    EXPECT_GE(page->Width(), 540 - 1e-9);
+    EXPECT_GE(page->Height(), 720 - 1e-9);
+    fw::PrintInBlocks(*area.StyledTextPrinter(*page, 540), *page, 720);
+    EXPECT_TRUE(page->Finish());
+  }
+};
+
+TEST_P(PaperTest, TextKeepsItsPagesAndLinesAndStaysInsideTheScaledBlock) {
+  if (!pdfprobe::HavePoppler()) GTEST_SKIP() << "poppler-utils not installed";
+  const Paper& paper = GetParam();
+  fw::TextArea& area = Area(LongText());
+  const std::string reference = Pdf("default.pdf");
+  Print(area, reference);
+  const std::string pdf = Pdf("paper.pdf");
+  PrintOn(paper, area, pdf);
+
+  EXPECT_EQ(pdfprobe::PageSize(pdf), paper.pdfinfo);
+  EXPECT_EQ(pdfprobe::PageCount(pdf), pdfprobe::PageCount(reference));
+  // The same words, lines and page breaks as on the default page.
+  EXPECT_EQ(pdfprobe::Text(pdf), pdfprobe::Text(reference));
+
+  const pdfprobe::Pages pages = pdfprobe::Words(pdf);
+  ASSERT_FALSE(pages.words.empty());
+  const double s = paper.scale, m = paper.margin;
+  const pdfprobe::Extent all = pdfprobe::ExtentOf(pages.words);
+  EXPECT_GE(all.left, m - 0.5);
+  EXPECT_GE(all.top, m - 0.5);
+  EXPECT_LE(all.right, m + 540 * s + 0.5);
+  EXPECT_LE(all.bottom, m + 720 * s + 0.5);
+  EXPECT_LE(all.right, pages.width);
+  EXPECT_LE(all.bottom, pages.height);
+  // And it fills the block: the paragraphs reach across, the first page down.
+  const pdfprobe::Extent first = pdfprobe::ExtentOf(pages.words, 1);
+  EXPECT_GT(first.right, m + 500 * s);
+  EXPECT_GT(first.bottom, m + 690 * s);
+}
+
+// The picture keeps its place and size on the block, losslessly.
+TEST_P(PaperTest, PictureIsPlacedOnTheScaledBlockWithoutJpeg) {
+  if (!pdfprobe::HavePoppler()) GTEST_SKIP() << "poppler-utils not installed";
+  const Paper& paper = GetParam();
+  const std::string pdf = Pdf("picture.pdf");
+  {
+    auto page = fw::PageSurface::ForPdf(pdf, LayoutOf(paper));
+    fw::Picture picture(600, 420);
+    picture.Graphics().SetDrawingColor(fw::RGB(0, 0, 255));
+    picture.Graphics().FillRect(0, 0, 600, 420);
+    // A thin line over the fill, as the plot's are: what a JPEG blurs.
+    picture.Graphics().SetDrawingColor(fw::RGB(255, 255, 255));
+    picture.Graphics().DrawLine(0, 210, 600, 210);
+    page->graphics().DrawPicture(picture, 20, 100, 540, 378, 0, 0, 600, 420);
+  }
+  EXPECT_EQ(pdfprobe::PageSize(pdf), paper.pdfinfo);
+  const auto images = pdfprobe::Images(pdf);
+  ASSERT_EQ(images.size(), 1u);
+  EXPECT_EQ(images[0].width, 600);
+  EXPECT_EQ(images[0].height, 420);
+  EXPECT_NE(images[0].encoding, "jpeg");
+  // 600 pixels across 540 units of 1/72 inch: 80 pixels to the inch, more
+  // where the block is drawn smaller.
+  EXPECT_NEAR(images[0].xPpi, 80 / paper.scale, 1);
+
+  const QString prefix = QDir(dir.path()).filePath("page");
+  pdfprobe::Run("pdftoppm", {"-r", "72", "-png", "-singlefile", QString::fromStdString(pdf), prefix});
+  const QImage page = QImage(prefix + ".png").convertToFormat(QImage::Format_RGB32);
+  QRect blue;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if (qBlue(page.pixel(x, y)) > 200 && qRed(page.pixel(x, y)) < 60) blue |= QRect(x, y, 1, 1);
+  const double s = paper.scale, m = paper.margin;
+  EXPECT_NEAR(blue.left(), m + 20 * s, 1.5);
+  EXPECT_NEAR(blue.top(), m + 100 * s, 1.5);
+  EXPECT_NEAR(blue.width(), 540 * s, 2);
+  EXPECT_NEAR(blue.height(), 378 * s, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(ChosenPapers, PaperTest, ::testing::ValuesIn(kPapers),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace fwtest

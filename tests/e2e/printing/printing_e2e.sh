@@ -1,0 +1,171 @@
+#!/usr/bin/env bash
+# Printing on the paper the user picks, under Xvfb + openbox: the worked
+# example's report is printed through the real print dialog as it comes
+# (Letter, portrait), on A4 picked in the dialog's Properties, and on Letter
+# turned to landscape; the plot on Letter landscape; the help text as it
+# comes and on A4 landscape. Each PDF must be on the paper picked, hold the
+# same text as the default print, keep every word inside the 540 x 720 block
+# (drawn smaller where the paper's printable area cannot hold it), and the
+# plot must be stored without JPEG. Pages are kept as PNGs in the shots folder.
+#
+#   printing_e2e.sh <quarnel executable> <folder for screenshots>
+# shellcheck disable=SC2154  # wait_window names the variable it sets
+set -u
+program=$1
+shots=$2
+
+# shellcheck source=../lib/xsession.sh
+source "$(dirname "$0")/../lib/xsession.sh"
+require_tools Xvfb openbox xdotool xwininfo xprop import pdfinfo pdftotext pdfimages pdftoppm
+work=$xsession_work
+rm -rf "$shots"
+out=$work/home
+mkdir -p "$shots" "$out"
+
+program_pid=
+fail() {
+  import -window root "$shots/failure.png" 2>/dev/null
+  echo "FAIL: $* (the screen is in $shots/failure.png)"
+  [ -f "$work/program.log" ] && tail -n 20 "$work/program.log" | sed 's/^/  program: /'
+  exit 1
+}
+not() { ! "$@"; }
+
+xsession_start 1280x1024x24 || exit 1
+(cd "$out" && exec env HOME="$out" "$program") >"$work/program.log" 2>&1 &
+program_pid=$!
+xsession_track $program_pid
+
+# shellcheck source=../journey/desktop.sh
+source "$(dirname "$0")/../journey/desktop.sh"
+
+# Clicks at (x, y) from the top left of a window (a dialog has no menu bar).
+click_at() {
+  local info
+  info=$(xwininfo -id "$1")
+  point_at $(($(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info") + $2)) \
+           $(($(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info") + $3))
+  xdotool click 1
+}
+
+# Prints to $out/$1 from window $2 through the print dialog; when a paper ($3,
+# as the Page size list names it, or "" to keep it) or an orientation ($4) is
+# given, they are picked in the dialog's Properties first.
+print_on() {
+  local file=$out/$1 dialog properties
+  wait_window dialog "*" Print
+  belongs "$dialog" "$2" "the print dialog"
+  xdotool windowactivate --sync "$dialog" 2>/dev/null
+  if [ -n "${4:-}" ]; then
+    xdotool key alt+r
+    wait_window properties "*" "Printer Properties"
+    xdotool windowactivate --sync "$properties" 2>/dev/null
+    if [ -n "$3" ]; then
+      click_at "$properties" 230 114        # the Page size list
+      wait_for 5 menu_open || fail "the Page size list did not open"
+      xdotool type "$3"
+      xdotool key Return
+      wait_for 5 not menu_open || fail "the Page size list stayed open"
+    fi
+    case $4 in
+      Portrait) click_at "$properties" 40 210 ;;
+      Landscape) click_at "$properties" 40 236 ;;
+    esac
+    shot "properties-${1%.pdf}"
+    xdotool key Return
+    wait_for 10 not find_window "*" "Printer Properties" || fail "the properties stayed"
+    xdotool windowactivate --sync "$dialog" 2>/dev/null
+  fi
+  xdotool key alt+f ctrl+a
+  enter_name "$1"
+  xdotool key Return
+  wait_for 20 pdf_done "$file" || fail "printing gave no $1"
+  wait_for 10 not find_window "*" Print || fail "the print dialog stayed"
+  cp "$file" "$shots/"
+  pdftoppm -r 50 -png "$file" "$shots/${1%.pdf}"
+}
+
+# The page size of $1 is $2; its text is that of $3; every word of it lies
+# inside the page and inside a 540 x 720 block at the 36-point margins drawn
+# at scale $4.
+same_print() {
+  local size
+  size=$(page_size "$1")
+  [[ "$size" == "$2"* ]] || fail "$1 is on $size, not $2"
+  cmp -s <(pdftotext "$out/$1" -) <(pdftotext "$out/$3" -) || fail "$1 holds other text than $3"
+  pdftotext -bbox "$out/$1" - | awk -v s="$4" -v name="$1" '
+    /<page / { match($0, /width="[0-9.]+"/); w = substr($0, RSTART + 7, RLENGTH - 8) + 0
+               match($0, /height="[0-9.]+"/); h = substr($0, RSTART + 8, RLENGTH - 9) + 0 }
+    /<word / { n++
+               match($0, /xMin="[0-9.]+"/); x0 = substr($0, RSTART + 6, RLENGTH - 7) + 0
+               match($0, /xMax="[0-9.]+"/); x1 = substr($0, RSTART + 6, RLENGTH - 7) + 0
+               match($0, /yMax="[0-9.]+"/); y1 = substr($0, RSTART + 6, RLENGTH - 7) + 0
+               if (x0 < 35.5 || x1 > w || y1 > h || x1 > 36 + 540 * s + 0.5 || y1 > 36 + 720 * s + 0.5) {
+                 printf "%s: a word outside its block: %s\n", name, $0; bad = 1 } }
+    END { if (n == 0) { print name ": no words"; bad = 1 }; exit bad }' || fail "$1 has text outside its block"
+}
+
+# --- the worked example, calculated -------------------------------------------
+wait_window splash 300x200 Quarnel
+xdotool key space
+wait_for 15 find_window 500x569 Quarnel >/dev/null || fail "the main window did not come"
+wait_window main 500x569 Quarnel
+xdotool windowactivate --sync "$main" 2>/dev/null
+main_click 249 160                     # NVarsFld
+xdotool type --delay 15 "20"
+main_click 195 360                     # EigenFld
+first=1
+for value in 5.43 3.11 2.24 1.89 1.52 1.29 .80 .46 .41 .37 .35 .33 .30 .28 .25 .24 .21 .20 \
+    .18 .15; do
+  [ "$first" = 1 ] || xdotool key Return
+  first=0
+  xdotool type --delay 15 "$value"
+done
+main_click 440 495                     # Calculate
+sleep 0.3
+
+# --- the report on three papers -----------------------------------------------
+main_click 440 296
+print_on letter.pdf "$main"
+main_click 440 296
+print_on a4.pdf "$main" A4 Portrait
+main_click 440 296
+print_on wide.pdf "$main" "" Landscape
+pdftotext "$out/letter.pdf" - | grep -q 'Critical value = .0500 (7 factors)' ||
+  fail "the report printed without its critical value line"
+same_print letter.pdf "612 x 792 pts" letter.pdf 1
+same_print a4.pdf "595 x 842 pts (A4)" letter.pdf 0.9685185
+same_print wide.pdf "792 x 612 pts" letter.pdf 0.75
+
+# --- the plot on Letter landscape ------------------------------------------------
+main_click 440 351                     # Graph
+wait_window graph 640x519 "Quarnel Graph"
+xdotool windowactivate --sync "$graph" 2>/dev/null
+graph_click 585 467                    # Print
+print_on plot.pdf "$graph" "" Landscape
+[[ "$(page_size plot.pdf)" == "792 x 612 pts"* ]] || fail "the plot is on $(page_size plot.pdf)"
+image=$(pdfimages -list "$out/plot.pdf" | awk 'NR > 2 { print $1, $4 "x" $5, $9 }')
+[ "$image" = "1 600x420 image" ] || fail "the printed plot is stored as '$image'"
+
+# --- the help text as it comes and on A4 landscape -------------------------------
+help_print() {
+  xdotool windowactivate --sync "$description" 2>/dev/null
+  # The carried menu bar is in the text's context menu: File opens on Print.
+  click_in "$description" 491 200 200 3
+  wait_for 5 menu_open || fail "no context menu in the Description window"
+  xdotool key Up Up Up Right
+  wait_for 5 menu_open 2 || fail "the context menu's File entry did not open"
+  xdotool key Return
+}
+xdotool windowactivate --sync "$main" 2>/dev/null
+menu_item 106 140 33                   # Window > Description
+wait_window description 427x491 Description
+help_print
+print_on help.pdf "$description"
+help_print
+print_on broad.pdf "$description" A4 Landscape
+[ "$(pages help.pdf)" -ge 2 ] || fail "the help text printed on $(pages help.pdf) page"
+[ "$(pages broad.pdf)" = "$(pages help.pdf)" ] || fail "A4 landscape took $(pages broad.pdf) pages"
+same_print help.pdf "612 x 792 pts" help.pdf 1
+same_print broad.pdf "842 x 595 pts (A4)" help.pdf 0.7263889
+echo "printed on Letter, A4 and both landscapes; pages in $shots"
