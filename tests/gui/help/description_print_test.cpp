@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "help_fixture.h"
+#include "tests/gui/pdf_probe.h"
 
 using testing::ElementsAre;
 using testing::HasSubstr;
@@ -119,6 +120,13 @@ TEST_F(DescriptionPrintTest, PrintItemPrintsTheWholeTextOnFullPagesWithTheBoldTi
   EXPECT_GE(extent.top, 35.0);
   EXPECT_LE(extent.right, 36.0 + 540.0 + 1.0);
   EXPECT_LE(extent.bottom, 36.0 + 720.0 + 1.0);
+  // And no less: the prose wraps where a line reaches 540, and every page
+  // but the last is filled down to within a few lines of 720 (a page may
+  // end on blank lines between paragraphs).
+  EXPECT_GT(extent.right, 36.0 + 540.0 - 30.0);
+  const pdfprobe::Pages words = pdfprobe::Words(pdf);
+  for (int page = 1; page < pages; ++page)
+    EXPECT_GT(pdfprobe::ExtentOf(words.words, page).bottom, 36.0 + 720.0 - 45.0) << "page " << page;
 
   // The title's bold face and the body's plain face both reach the PDF.
   std::vector<std::string> fonts = FontNames(pdf);

@@ -16,6 +16,7 @@
 #include "plot/window/graph_wnd.h"
 #include "plot/window/scree_plot.h"
 #include "plot_fixture.h"
+#include "tests/gui/pdf_probe.h"
 
 #include <QMainWindow>
 
@@ -254,6 +255,13 @@ TEST_F(GraphWndTest, PrintPutsThePlotOnOnePageAtNineTenths) {
   const std::string info = RunTool("pdfinfo", {pdf});
   EXPECT_THAT(info, testing::ContainsRegex("Pages: +1\n"));
   EXPECT_THAT(info, testing::HasSubstr("612 x 792 pts"));
+  // The picture goes in whole and without JPEG, which rings around the
+  // tick labels and thin lines.
+  const auto images = pdfprobe::Images(pdf.toStdString());
+  ASSERT_EQ(images.size(), 1u);
+  EXPECT_EQ(images[0].width, 600);
+  EXPECT_EQ(images[0].height, 420);
+  EXPECT_EQ(images[0].encoding, "image");   // flate; not "jpeg"
 
   // The picture lies at (20, 100) within the 36-unit margins, 540 x 378.
   const QImage page = PageImage(pdf, dir_.filePath("page"));

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/windows/control_wnd.h"
+#include "tests/gui/pdf_probe.h"
 #include "windows_fixture.h"
 
 using testing::ElementsAre;
@@ -106,6 +107,29 @@ TEST_F(PrintTest, FullBlockGetsNoEmptyPageAfterIt) {
   ASSERT_GT(perPage, 10);
   EXPECT_EQ(PageCount(Print(NumberedLines(perPage))), 1);
   EXPECT_EQ(PageCount(Print(NumberedLines(perPage + 1))), 2);
+}
+
+// The blocks are 540 wide and 720 high at the top left of the area inside
+// the 36-point margins: lines wrap where they reach 540, and a page ends
+// where the next line would pass 720.
+TEST_F(PrintTest, TextFillsBlocksOf540By720AndNoMore) {
+  if (!pdfprobe::HavePoppler()) GTEST_SKIP() << "poppler-utils not installed";
+  std::string text;
+  for (int i = 0; i < 400; ++i) text += std::to_string(i * 7919 % 100003) + (i % 3 ? " " : ".5 ");
+  text += "\r\n" + NumberedLines(120);
+  const std::string pdf = Print(text).toStdString();
+  ASSERT_GE(pdfprobe::PageCount(pdf), 2);
+  const pdfprobe::Pages pages = pdfprobe::Words(pdf);
+  const pdfprobe::Extent all = pdfprobe::ExtentOf(pages.words);
+  EXPECT_NEAR(all.left, 36, 0.5);
+  EXPECT_NEAR(all.top, 36, 2);
+  // Words of up to 8 characters of 6 units: a wrapped line ends within 54
+  // units of the block's right edge.
+  EXPECT_GT(all.right, 36 + 540 - 54);
+  EXPECT_LE(all.right, 36 + 540 + 0.5);
+  const pdfprobe::Extent first = pdfprobe::ExtentOf(pages.words, 1);
+  EXPECT_GT(first.bottom, 36 + 720 - 20);   // within one line of the bottom
+  EXPECT_LE(first.bottom, 36 + 720 + 0.5);
 }
 
 }  // namespace
