@@ -23,7 +23,7 @@ void DrawScreeGraphWithGridAndLegend(benchmark::State& state) {
     TovLineGraph graph;
     BuildScreeLike(graph, 99);
     graph.SetGridLines(true, true);
-    graph.SetLegend(1);
+    graph.SetLegend(LegendMode::Top);
     graph.SetLabelAxes(true);
     graph.SetAxisLabels("Factor", "Eigenvalue");
     benchmark::DoNotOptimize(graph.DrawGraph(600, 420));

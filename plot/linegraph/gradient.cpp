@@ -4,27 +4,36 @@
 
 #include "plot/linegraph/pixels.h"
 
-Gradient::Gradient(fw::Color top, fw::Color bottom, fw::Integer direction, fw::Integer w,
+namespace {
+
+using Direction = GradientDirection;
+
+bool RunsAcrossRows(Direction d) { return d == Direction::Top || d == Direction::Bottom; }
+bool RunsAcrossColumns(Direction d) { return d == Direction::Right || d == Direction::Left; }
+
+}  // namespace
+
+Gradient::Gradient(fw::Color top, fw::Color bottom, GradientDirection direction, fw::Integer w,
                    fw::Integer h)
     : top_(top), bottom_(bottom), direction_(direction), w_(w), h_(h) {
-  n_ = direction == 2 || direction == 4 ? w : direction == 1 || direction == 3 ? h : 0;
+  n_ = RunsAcrossColumns(direction) ? w : RunsAcrossRows(direction) ? h : 0;
 }
 
 PassRange Gradient::VisiblePasses(fw::Integer pictureWidth, fw::Integer pictureHeight) const {
   // Rows (or columns) counted from the start edge reach the picture's far
   // side at its size; counted from the far edge, they start there.
-  const fw::Integer across = direction_ == 1 || direction_ == 3 ? pictureHeight : pictureWidth;
+  const fw::Integer across = RunsAcrossRows(direction_) ? pictureHeight : pictureWidth;
   if (across <= 0) return {};
   PassRange range;
   switch (direction_) {
-    case 1:
-    case 4:
+    case Direction::Top:
+    case Direction::Left:
       range = {0, Subtract(across, 1)};
       break;
-    case 2:
+    case Direction::Right:
       range = {Add(Subtract(w_, across), 1), w_};
       break;
-    case 3:
+    case Direction::Bottom:
       range = {Add(Subtract(h_, across), 1), h_};
       break;
     default:
@@ -57,9 +66,9 @@ fw::Color Gradient::ColorOfLine(fw::Integer i) const {
 
 GradientLine Gradient::Line(fw::Integer i) const {
   switch (direction_) {
-    case 1: return {0, D(i), D(w_), D(i)};
-    case 2: return {D(w_) - D(i), 0, D(w_) - D(i), D(h_)};
-    case 3: return {0, D(h_) - D(i), D(w_), D(h_) - D(i)};
+    case Direction::Top: return {0, D(i), D(w_), D(i)};
+    case Direction::Right: return {D(w_) - D(i), 0, D(w_) - D(i), D(h_)};
+    case Direction::Bottom: return {0, D(h_) - D(i), D(w_), D(h_) - D(i)};
     default: return {D(i), 0, D(i), D(h_)};
   }
 }

@@ -4,6 +4,7 @@
 
 #include "framework/graphics/color.h"
 #include "framework/text/text.h"
+#include "plot/linegraph/codes.h"
 
 struct PassRange {
   fw::Integer first = 0;
@@ -16,9 +17,10 @@ struct GradientLine {
 
 class Gradient {
  public:
-  // Direction 1 starts at the top edge, 2 the right, 3 the bottom, 4 the
-  // left; any other direction draws nothing. w and h are the graph's size.
-  Gradient(fw::Color top, fw::Color bottom, fw::Integer direction, fw::Integer w, fw::Integer h);
+  // A direction other than the four edges draws nothing. w and h are the
+  // graph's size.
+  Gradient(fw::Color top, fw::Color bottom, GradientDirection direction, fw::Integer w,
+           fw::Integer h);
 
   // The passes 0..n whose line falls on a picture of this size.
   PassRange VisiblePasses(fw::Integer pictureWidth, fw::Integer pictureHeight) const;
@@ -31,5 +33,6 @@ class Gradient {
   int Channel(int top, int bottom, fw::Integer pass) const;
 
   fw::Color top_, bottom_;
-  fw::Integer direction_, w_, h_, n_;
+  GradientDirection direction_;
+  fw::Integer w_, h_, n_;
 };

@@ -35,8 +35,8 @@ bool Crosses(double top, double height, Integer pictureHeight) {
 }  // namespace
 
 void TovLineGraph::DrawLegend() {
-  if (legend == 0) return;
-  if (legend == 1 || legend == 3) {
+  if (legend == LegendMode::None) return;
+  if (legend == LegendMode::Top || legend == LegendMode::Bottom) {
     DrawHorizontalLegend();
   } else {
     DrawVerticalLegend();
@@ -63,7 +63,7 @@ void TovLineGraph::DrawHorizontalLegend() {
   const Integer legendHeight = Add(fw::Truncate(D(rows) * 20), 5);
   const Integer legendWidth = rows == 1 ? penX : rowLimit;
   Integer legendTop = 0;
-  if (legend == 1) {
+  if (legend == LegendMode::Top) {
     legendTop = topSpace;
     topSpace = Add(topSpace, Add(legendHeight, 10));
   } else {
@@ -108,7 +108,7 @@ void TovLineGraph::DrawVerticalLegend() {
   const auto lines = static_cast<Integer>(myLines.size());
   const Integer legendHeight = Add(fw::Truncate(D(lines) * 20), 5);
   double legendLeft = 10;
-  if (legend == 2) {
+  if (legend == LegendMode::Right) {
     legendLeft = D(w) - D(itemWidth) - 10;
     rightSpace = Add(rightSpace, Add(itemWidth, 10));
   } else {

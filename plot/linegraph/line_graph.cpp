@@ -65,7 +65,7 @@ TovLineGraph::TovLineGraph() {
   topSpace = 20;
   rightSpace = 20;
   SetGridLines(true, true);
-  SetLegend(1);
+  SetLegend(LegendMode::Top);
   SetXMarks(0);
   SetYMarks(0);
   SetXRange(-1, -1);
@@ -77,10 +77,7 @@ TovLineGraph::TovLineGraph() {
 }
 
 void TovLineGraph::NewPoint(Integer line, double x, double y) {
-  if (line < 0 || line >= static_cast<Integer>(myLines.size())) {
-    throw OutOfBoundsException("no line " + fw::Str(line));
-  }
-  myLines[static_cast<std::size_t>(line)]->PlotPoint(x, y);
+  myLines[CheckedIndex(line)]->PlotPoint(x, y);
   if (xMax == -1.0) xMax = xMin = x;
   if (yMax == -1.0) yMax = yMin = y;
   if (x > xMax) {
@@ -129,7 +126,7 @@ void TovLineGraph::SetBackColor(Color colour) {
   backColor = colour;
 }
 
-void TovLineGraph::SetBackGradient(Color top, Color bottom, Integer direction) {
+void TovLineGraph::SetBackGradient(Color top, Color bottom, GradientDirection direction) {
   backGradient = true;
   gradientTop = top;
   gradientBottom = bottom;
@@ -147,6 +144,24 @@ void TovLineGraph::SetNumberFormats(const std::string& x, const std::string& y) 
 }
 
 void TovLineGraph::ShowVersion() { fw::services().MsgBox("VedeVovar 1.0"); }
+
+GraphGeometry TovLineGraph::Geometry() const {
+  return {w,          h,           leftSpace, rightSpace, topSpace, bottomSpace,
+          graphWidth, graphHeight, xScale,    yScale,     xMarks,   yMarks};
+}
+
+GraphSettings TovLineGraph::Settings() const {
+  return {xGrid,     yGrid,        pointRadius, labelAxes,   labelXVals,        labelYVals,
+          backColor, foreColor,    legend,      backGradient, gradientTop,      gradientBottom,
+          gradientDirection, xLabel, yLabel,    xNumberFormat, yNumberFormat};
+}
+
+const TovLine& TovLineGraph::Line(Integer index) const { return *myLines[CheckedIndex(index)]; }
+
+std::size_t TovLineGraph::CheckedIndex(Integer line) const {
+  if (line < 0 || line >= LineCount()) throw OutOfBoundsException("no line " + fw::Str(line));
+  return static_cast<std::size_t>(line);
+}
 
 fw::Graphics& TovLineGraph::Surface() {
   if (!graph) throw fw::NilObjectException("the graph has no picture before DrawGraph");

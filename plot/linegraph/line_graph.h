@@ -20,6 +20,7 @@
 #include "framework/graphics/color.h"
 #include "framework/graphics/graphics.h"
 #include "framework/text/text.h"
+#include "plot/linegraph/codes.h"
 
 using fw::Color;
 using fw::Integer;
@@ -60,6 +61,34 @@ class TovLine {
 // The colour of a line created without one, for a value of newlinecolor.
 Color LineColorFor(Integer newlinecolor);
 
+// The data ranges: the values at the plot area's edges.
+struct GraphRanges {
+  double xMin, xMax, yMin, yMax;
+};
+
+// The sizes that the last DrawGraph stored and worked out, the margins as
+// it left them, and the tick interval counts.
+struct GraphGeometry {
+  Integer w, h;
+  Integer leftSpace, rightSpace, topSpace, bottomSpace;
+  Integer graphWidth, graphHeight;
+  double xScale, yScale;
+  Integer xMarks, yMarks;
+};
+
+// What the setters store about the graph's look.
+struct GraphSettings {
+  bool xGrid, yGrid;
+  Integer pointRadius;
+  bool labelAxes, labelXVals, labelYVals;
+  Color backColor, foreColor;
+  LegendMode legend;
+  bool backGradient;
+  Color gradientTop, gradientBottom;
+  GradientDirection gradientDirection;
+  std::string xLabel, yLabel, xNumberFormat, yNumberFormat;
+};
+
 class TovLineGraph {
  public:
   TovLineGraph();
@@ -94,24 +123,29 @@ class TovLineGraph {
   void SetBackColor(Color colour);
   void SetForeColor(Color colour) { foreColor = colour; }
   void SetLabelYVals(bool on) { labelYVals = on; }
-  void SetLegend(Integer mode) { legend = mode; }
-  void SetBackGradient(Color top, Color bottom, Integer direction);
+  void SetLegend(LegendMode mode) { legend = mode; }
+  void SetBackGradient(Color top, Color bottom, GradientDirection direction);
   void SetAxisLabels(const std::string& x, const std::string& y);
   void SetNumberFormats(const std::string& x, const std::string& y);
   void ShowVersion();
 
- private:
-  friend struct TovLineGraphInspector;   // tests read the fields
+  // Read-only views of the graph's state.
+  GraphRanges Ranges() const { return {xMin, xMax, yMin, yMax}; }
+  GraphGeometry Geometry() const;
+  GraphSettings Settings() const;
+  Integer LineCount() const { return static_cast<Integer>(myLines.size()); }
+  // Throws OutOfBoundsException for an index outside the lines.
+  const TovLine& Line(Integer index) const;
 
+ private:
   void DrawBackground();
   void DrawLegend();
   void DrawHorizontalLegend();
   void DrawVerticalLegend();
   void DrawGrid();
-  void DrawYTicks(double ystep);
-  void DrawXTicks(double xstep);
   void DrawAxisTitles();
   fw::Graphics& Surface();   // throws NilObjectException without a picture
+  std::size_t CheckedIndex(Integer line) const;   // throws OutOfBoundsException
 
   std::shared_ptr<fw::Picture> graph;
   double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
@@ -127,10 +161,10 @@ class TovLineGraph {
   bool labelAxes = false;
   Color backColor{}, foreColor{};
   bool labelXVals = false, labelYVals = false;
-  Integer legend = 0;
+  LegendMode legend = LegendMode::None;
   bool backGradient = false;
   Color gradientTop{}, gradientBottom{};
   std::string yLabel, xLabel;
   std::string xNumberFormat, yNumberFormat;
-  Integer gradientDirection = 0;
+  GradientDirection gradientDirection = GradientDirection::None;
 };

@@ -53,7 +53,7 @@ void SetUpAxes(TovLineGraph& graph, const ScreeSeries& series, fw::Integer count
   graph.SetYMarks(fw::Truncate(1 + upperBound));
   graph.SetGridLines(false, false);
   graph.SetNumberFormats("##", "##");
-  graph.SetLegend(0);
+  graph.SetLegend(LegendMode::None);
 }
 
 void AddFittedLine(TovLineGraph& graph, Module1& results, const ScreeSeries& series,

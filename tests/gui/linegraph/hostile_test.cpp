@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/gui/linegraph/inspector.h"
+#include "plot/linegraph/line_graph.h"
 
 namespace {
 
@@ -25,7 +25,9 @@ const double kNumbers[] = {0, 1, -1, 0.5, 5.43, -3, 1e-300, -1e-300, 1e300, -1e3
                            kInf, -kInf, kNaN, 1e9, 20, 99};
 const Integer kCounts[] = {-2, -1, 0, 1, 2, 7, 100, 1002, 1000000000, kMax, kMin, -5};
 const Integer kSizes[] = {600, 420, 1, 0, -1, 19, 20, 59, 3000, 100000, kMax, kMin};
-const Integer kModes[] = {0, 1, 2, 3, 4, -1, kMax};
+const LegendMode kModes[] = {LegendMode::None,   LegendMode::Top,  LegendMode::Right,
+                             LegendMode::Bottom, LegendMode::Left, static_cast<LegendMode>(-1),
+                             static_cast<LegendMode>(kMax)};
 const char* const kPatterns[] = {"#.00", "##", "", "+0.0000", "#,##0.0"};
 const char* const kLabels[] = {"", "01", "Eigenvalues of a long name for the legend", "\xC3\xA9t\xC3\xA9"};
 
@@ -42,7 +44,8 @@ void Configure(TovLineGraph& graph, std::mt19937_64& random) {
   graph.SetLabelYVals(random() % 2);
   graph.SetAxisLabels(Pick(random, kLabels), Pick(random, kLabels));
   graph.SetNumberFormats(Pick(random, kPatterns), Pick(random, kPatterns));
-  if (random() % 2) graph.SetBackGradient(fw::RGB(200, 10, 0), fw::RGB(100, 250, 0), random() % 6);
+  if (random() % 2) graph.SetBackGradient(fw::RGB(200, 10, 0), fw::RGB(100, 250, 0),
+                                         static_cast<GradientDirection>(random() % 6));
   const int lines = static_cast<int>(random() % 4 == 0 ? 300 : random() % 4);
   for (int l = 0; l < lines; ++l) {
     const Integer line = graph.NewLine(Pick(random, kLabels));
@@ -87,7 +90,7 @@ TEST(DrawGraphHostile, UndefinedScalesAndStepsDrawTheRest) {
   };
   for (const auto& c : cases) {
     TovLineGraph graph;
-    graph.SetLegend(0);
+    graph.SetLegend(LegendMode::None);
     graph.SetXMarks(c.marks);
     graph.SetYMarks(c.marks);
     graph.SetXRange(c.min, c.max);

@@ -2,7 +2,7 @@
 // much the margin on its side grows.
 #include <gtest/gtest.h>
 
-#include "tests/gui/linegraph/inspector.h"
+#include "plot/linegraph/line_graph.h"
 #include "tests/gui/linegraph/pixels.h"
 
 namespace {
@@ -35,7 +35,7 @@ void ExpectFrame(const QImage& im, int left, int top, int right, int bottom) {
 }
 
 struct Example {
-  explicit Example(Integer mode) {
+  explicit Example(LegendMode mode) {
     graph.SetLegend(mode);
     graph.SetBackColor(kGrey);
     graph.SetGridLines(false, false);
@@ -51,8 +51,8 @@ struct Example {
 TEST(DrawLegend, TheLabelsOfTheExampleMeasureTwelve) { ASSERT_EQ(LabelWidth(Example::kLabel), 12); }
 
 TEST(DrawLegend, TopRowsOfTheWorkedExample) {
-  Example e(1);
-  EXPECT_EQ(Fields(e.graph).topSpace, 55);
+  Example e(LegendMode::Top);
+  EXPECT_EQ(e.graph.Geometry().topSpace, 55);
   const QImage& im = e.image;
   ExpectFrame(im, 260, 20, 338, 44);   // (260.5, 20, 79, 25) in whole pixels
   EXPECT_TRUE(IsWhite(im, 261, 21));   // the white inside, beneath the row
@@ -69,8 +69,8 @@ TEST(DrawLegend, TopRowsOfTheWorkedExample) {
 }
 
 TEST(DrawLegend, RightAndLeftColumnsOfTheWorkedExample) {
-  Example right(2);
-  EXPECT_EQ(Fields(right.graph).rightSpace, 72);
+  Example right(LegendMode::Right);
+  EXPECT_EQ(right.graph.Geometry().rightSpace, 72);
   const QImage& im = right.image;
   ExpectFrame(im, 548, 187, 589, 231);   // 42 x 45 at (548, 187.5)
   EXPECT_EQ(At(im, 553, 192), kBlack);   // swatch frame at (5, 5)
@@ -79,44 +79,44 @@ TEST(DrawLegend, RightAndLeftColumnsOfTheWorkedExample) {
   EXPECT_EQ(At(im, 554, 213), kBlue);    // (6, 26)
   EXPECT_TRUE(HasInk(im, 573, 196, 12, 9));   // label at (25, 17)
 
-  Example left(4);
-  Example none(0);
-  EXPECT_EQ(Fields(left.graph).leftSpace - Fields(none.graph).leftSpace, 62);
+  Example left(LegendMode::Left);
+  Example none(LegendMode::None);
+  EXPECT_EQ(left.graph.Geometry().leftSpace - none.graph.Geometry().leftSpace, 62);
   ExpectFrame(left.image, 10, 187, 51, 231);
   EXPECT_EQ(At(left.image, 16, 193), kRed);
 }
 
 TEST(DrawLegend, ModeZeroDrawsNothingAndOtherValuesGoLeft) {
-  Example none(0);
-  const GraphFields f = Fields(none.graph);
+  Example none(LegendMode::None);
+  const GraphGeometry f = none.graph.Geometry();
   EXPECT_EQ(f.topSpace, 20);
   EXPECT_EQ(f.bottomSpace, 30);
   EXPECT_EQ(f.rightSpace, 20);
   EXPECT_EQ(At(none.image, 10, 200), kGrey);
   EXPECT_EQ(At(none.image, 300, 20), kBlack);   // the frame, not a legend
   for (Integer mode : {5, -1}) {
-    Example other(mode);
-    EXPECT_EQ(Fields(other.graph).leftSpace, f.leftSpace + 62) << mode;
+    Example other(static_cast<LegendMode>(mode));
+    EXPECT_EQ(other.graph.Geometry().leftSpace, f.leftSpace + 62) << mode;
     EXPECT_EQ(At(other.image, 16, 193), kRed) << mode;
   }
 }
 
 TEST(DrawLegend, BottomRowsStandTenPixelsAboveTheEdge) {
-  Example e(3);
-  EXPECT_EQ(Fields(e.graph).bottomSpace, 65);
+  Example e(LegendMode::Bottom);
+  EXPECT_EQ(e.graph.Geometry().bottomSpace, 65);
   ExpectFrame(e.image, 260, 385, 338, 409);
   EXPECT_EQ(At(e.image, 266, 391), kRed);
 
   // Rows enough to pass the top of the picture: the last ones still end 10
   // pixels above the bottom edge, and the margin grows by all of them.
   TovLineGraph many;
-  many.SetLegend(3);
+  many.SetLegend(LegendMode::Bottom);
   many.SetBackColor(kGrey);
   for (int i = 0; i < 600; ++i) many.NewLine("Eigenvalues", kRed);
   const QImage image = many.DrawGraph(600, 420)->Image();
   const Integer perRow = (540 - 5) / (LabelWidth("Eigenvalues") + 25);
   const Integer rows = (600 + perRow - 1) / perRow;
-  EXPECT_EQ(Fields(many).bottomSpace, 30 + 20 * rows + 15);
+  EXPECT_EQ(many.Geometry().bottomSpace, 30 + 20 * rows + 15);
   EXPECT_EQ(At(image, 300, 409), kBlack);
   EXPECT_EQ(At(image, 300, 410), kGrey);
   EXPECT_EQ(At(image, 36, 391), kRed);   // a swatch of the last row, at the row's pen x 5
@@ -127,12 +127,12 @@ TEST(DrawLegend, WithoutLinesAnEmptyBoxOrNothing) {
   TovLineGraph top;
   top.SetBackColor(kGrey);
   const QImage image = top.DrawGraph(600, 420)->Image();
-  EXPECT_EQ(Fields(top).topSpace, 55);
+  EXPECT_EQ(top.Geometry().topSpace, 55);
   ExpectFrame(image, 297, 20, 301, 44);   // 5 x 25 at 297.5
   TovLineGraph side;
-  side.SetLegend(2);
+  side.SetLegend(LegendMode::Right);
   side.DrawGraph(600, 420);
-  EXPECT_EQ(Fields(side).rightSpace, 30);
+  EXPECT_EQ(side.Geometry().rightSpace, 30);
 }
 
 // Rows: an item stays in its row while pen x + label width + 25 reaches the
@@ -155,13 +155,13 @@ TEST(DrawLegend, RowsWrapAtTheRowLimit) {
     TovLineGraph graph;
     for (const std::string& l : c.labels) graph.NewLine(l, kRed);
     graph.DrawGraph(c.width, 420);
-    EXPECT_EQ(Fields(graph).topSpace, c.topSpace) << c.width << " " << c.labels.size();
+    EXPECT_EQ(graph.Geometry().topSpace, c.topSpace) << c.width << " " << c.labels.size();
   }
 }
 
 TEST(DrawLegend, ATallColumnIsCutAtBothEdges) {
   TovLineGraph graph;
-  graph.SetLegend(4);
+  graph.SetLegend(LegendMode::Left);
   graph.SetBackColor(kGrey);
   for (int i = 0; i < 100; ++i) graph.NewLine("", i == 40 ? kRed : kBlue);
   const QImage image = graph.DrawGraph(600, 420)->Image();
@@ -171,7 +171,7 @@ TEST(DrawLegend, ATallColumnIsCutAtBothEdges) {
   EXPECT_EQ(At(image, 10, 0), kBlack);
   EXPECT_EQ(At(image, 10, 419), kBlack);
   EXPECT_EQ(At(image, 39, 0), kBlack);   // item width 30 for empty labels
-  EXPECT_EQ(Fields(graph).legend, 4);
+  EXPECT_EQ(graph.Settings().legend, static_cast<LegendMode>(4));
 }
 
 }  // namespace

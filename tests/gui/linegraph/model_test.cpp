@@ -5,45 +5,47 @@
 #include "core/calc/module1.h"
 #include "framework/ui/exception_hook.h"
 #include "framework/ui/scripted_services.h"
-#include "tests/gui/linegraph/inspector.h"
+#include "plot/linegraph/line_graph.h"
 #include "tests/gui/linegraph/pixels.h"
 
 namespace {
 
 TEST(TovLineGraph, ConstructionSetsEveryField) {
   const TovLineGraph graph;
-  const GraphFields f = Fields(graph);
-  EXPECT_EQ(f.leftSpace, 20);
-  EXPECT_EQ(f.bottomSpace, 30);
-  EXPECT_EQ(f.topSpace, 20);
-  EXPECT_EQ(f.rightSpace, 20);
-  EXPECT_TRUE(f.xGrid);
-  EXPECT_TRUE(f.yGrid);
-  EXPECT_EQ(f.legend, 1);
-  EXPECT_EQ(f.xMarks, -1);   // automatic counts at the first DrawGraph
-  EXPECT_EQ(f.yMarks, -1);
-  EXPECT_EQ(f.xMin, -1);
-  EXPECT_EQ(f.xMax, -1);
-  EXPECT_EQ(f.yMin, -1);
-  EXPECT_EQ(f.yMax, -1);
-  EXPECT_EQ(f.xNumberFormat, "#.00");
-  EXPECT_EQ(f.yNumberFormat, "#.00");
-  EXPECT_EQ(f.foreColor, fw::RGB(0, 0, 0));
-  EXPECT_EQ(f.backColor, fw::RGB(255, 255, 255));
-  EXPECT_FALSE(f.backGradient);
-  EXPECT_EQ(f.pointRadius, 1);
-  EXPECT_EQ(f.w, 0);
-  EXPECT_EQ(f.h, 0);
-  EXPECT_EQ(f.graphWidth, 0);
-  EXPECT_EQ(f.graphHeight, 0);
-  EXPECT_EQ(f.xScale, 0);
-  EXPECT_EQ(f.yScale, 0);
-  EXPECT_EQ(f.gradientDirection, 0);
-  EXPECT_FALSE(f.labelAxes || f.labelXVals || f.labelYVals);
-  EXPECT_EQ(f.gradientTop, fw::RGB(0, 0, 0));
-  EXPECT_EQ(f.gradientBottom, fw::RGB(0, 0, 0));
-  EXPECT_EQ(f.xLabel + f.yLabel, "");
-  EXPECT_EQ(f.lines, 0u);
+  const GraphGeometry g = graph.Geometry();
+  EXPECT_EQ(g.leftSpace, 20);
+  EXPECT_EQ(g.bottomSpace, 30);
+  EXPECT_EQ(g.topSpace, 20);
+  EXPECT_EQ(g.rightSpace, 20);
+  EXPECT_EQ(g.xMarks, -1);   // automatic counts at the first DrawGraph
+  EXPECT_EQ(g.yMarks, -1);
+  EXPECT_EQ(g.w, 0);
+  EXPECT_EQ(g.h, 0);
+  EXPECT_EQ(g.graphWidth, 0);
+  EXPECT_EQ(g.graphHeight, 0);
+  EXPECT_EQ(g.xScale, 0);
+  EXPECT_EQ(g.yScale, 0);
+  const GraphRanges r = graph.Ranges();
+  EXPECT_EQ(r.xMin, -1);
+  EXPECT_EQ(r.xMax, -1);
+  EXPECT_EQ(r.yMin, -1);
+  EXPECT_EQ(r.yMax, -1);
+  const GraphSettings s = graph.Settings();
+  EXPECT_TRUE(s.xGrid);
+  EXPECT_TRUE(s.yGrid);
+  EXPECT_EQ(s.legend, LegendMode::Top);
+  EXPECT_EQ(s.xNumberFormat, "#.00");
+  EXPECT_EQ(s.yNumberFormat, "#.00");
+  EXPECT_EQ(s.foreColor, fw::RGB(0, 0, 0));
+  EXPECT_EQ(s.backColor, fw::RGB(255, 255, 255));
+  EXPECT_FALSE(s.backGradient);
+  EXPECT_EQ(s.pointRadius, 1);
+  EXPECT_EQ(s.gradientDirection, GradientDirection::None);
+  EXPECT_FALSE(s.labelAxes || s.labelXVals || s.labelYVals);
+  EXPECT_EQ(s.gradientTop, fw::RGB(0, 0, 0));
+  EXPECT_EQ(s.gradientBottom, fw::RGB(0, 0, 0));
+  EXPECT_EQ(s.xLabel + s.yLabel, "");
+  EXPECT_EQ(graph.LineCount(), 0);
   EXPECT_EQ(graph.GetGraph(), nullptr);
 }
 
@@ -53,15 +55,15 @@ TEST(TovLineGraph, LinesAreNumberedFromZeroAgainAfterReset) {
   EXPECT_EQ(graph.NewLine("b"), 1);
   graph.NewPoint(1, 4, 5);
   graph.ResetGraph();
-  EXPECT_EQ(Fields(graph).lines, 0u);
+  EXPECT_EQ(graph.LineCount(), 0);
   EXPECT_EQ(graph.NewLine("c"), 0);
-  EXPECT_EQ(TovLineGraphInspector::Line(graph, 0).GetLabel(), "c");
+  EXPECT_EQ(graph.Line(0).GetLabel(), "c");
   // After the reset, points widen the old range rather than starting anew.
   graph.NewPoint(0, 7, 1);
-  EXPECT_EQ(Fields(graph).xMin, 4);
-  EXPECT_EQ(Fields(graph).xMax, 7);
-  EXPECT_EQ(Fields(graph).yMin, 1);
-  EXPECT_EQ(Fields(graph).yMax, 5);
+  EXPECT_EQ(graph.Ranges().xMin, 4);
+  EXPECT_EQ(graph.Ranges().xMax, 7);
+  EXPECT_EQ(graph.Ranges().yMin, 1);
+  EXPECT_EQ(graph.Ranges().yMax, 5);
 }
 
 TEST(TovLine, ColourTableByNewLineColor) {
@@ -79,14 +81,14 @@ TEST(TovLine, ColourTableByNewLineColor) {
     TovLineGraph graph;
     graph.NewLine("first");
     graph.NewLine("second");
-    EXPECT_EQ(TovLineGraphInspector::Line(graph, 0).GetColor(), c.colour) << c.index;
-    EXPECT_EQ(TovLineGraphInspector::Line(graph, 1).GetColor(), c.colour) << c.index;
+    EXPECT_EQ(graph.Line(0).GetColor(), c.colour) << c.index;
+    EXPECT_EQ(graph.Line(1).GetColor(), c.colour) << c.index;
     EXPECT_EQ(module1().newlinecolor, c.index);   // read, never advanced
   }
   module1().newlinecolor = saved;
   TovLineGraph graph;
   graph.NewLine("given", fw::RGB(9, 8, 7));
-  EXPECT_EQ(TovLineGraphInspector::Line(graph, 0).GetColor(), fw::RGB(9, 8, 7));
+  EXPECT_EQ(graph.Line(0).GetColor(), fw::RGB(9, 8, 7));
 }
 
 // Each case: an optional range set first, then the x values added in order,
@@ -114,19 +116,19 @@ TEST(TovLineGraph, NewPointWidensTheRange) {
     graph.NewLine("x");
     for (size_t i = 0; i < c.xs.size(); ++i) {
       graph.NewPoint(0, c.xs[i], 0);
-      EXPECT_EQ(Fields(graph).xMin, c.after[i].first) << c.name << " #" << i;
-      EXPECT_EQ(Fields(graph).xMax, c.after[i].second) << c.name << " #" << i;
+      EXPECT_EQ(graph.Ranges().xMin, c.after[i].first) << c.name << " #" << i;
+      EXPECT_EQ(graph.Ranges().xMax, c.after[i].second) << c.name << " #" << i;
     }
   }
   TovLineGraph graph;
   graph.NewLine("y");
   graph.NewPoint(0, 2, 5);
-  EXPECT_EQ(Fields(graph).yMin, 5);
-  EXPECT_EQ(Fields(graph).yMax, 5);
+  EXPECT_EQ(graph.Ranges().yMin, 5);
+  EXPECT_EQ(graph.Ranges().yMax, 5);
   graph.NewPoint(0, 2, 9);
   graph.NewPoint(0, 2, 3);
-  EXPECT_EQ(Fields(graph).yMin, 3);
-  EXPECT_EQ(Fields(graph).yMax, 9);
+  EXPECT_EQ(graph.Ranges().yMin, 3);
+  EXPECT_EQ(graph.Ranges().yMax, 9);
 }
 
 TEST(TovLineGraph, NewPointWithABadIndexThrowsAndChangesNothing) {
@@ -136,22 +138,23 @@ TEST(TovLineGraph, NewPointWithABadIndexThrowsAndChangesNothing) {
   for (Integer bad : {Integer{-1}, Integer{1}, Integer{1} << 40}) {
     EXPECT_THROW(graph.NewPoint(bad, 50, 50), OutOfBoundsException) << bad;
   }
-  EXPECT_EQ(TovLineGraphInspector::Line(graph, 0).Values().size(), 1u);
-  EXPECT_EQ(Fields(graph).xMax, 1);
-  EXPECT_EQ(Fields(graph).yMax, 1);
+  EXPECT_THROW(graph.Line(1), OutOfBoundsException);
+  EXPECT_EQ(graph.Line(0).Values().size(), 1u);
+  EXPECT_EQ(graph.Ranges().xMax, 1);
+  EXPECT_EQ(graph.Ranges().yMax, 1);
   TovLineGraph empty;
   EXPECT_THROW(empty.NewPoint(0, 1, 1), OutOfBoundsException);
-  EXPECT_EQ(Fields(empty).xMax, -1);
+  EXPECT_EQ(empty.Ranges().xMax, -1);
 }
 
 TEST(TovLineGraph, SettersStoreWhatTheyAreGiven) {
   TovLineGraph graph;
   graph.SetXMarks(11);
   graph.SetYMarks(1);
-  EXPECT_EQ(Fields(graph).xMarks, 10);
-  EXPECT_EQ(Fields(graph).yMarks, 0);
+  EXPECT_EQ(graph.Geometry().xMarks, 10);
+  EXPECT_EQ(graph.Geometry().yMarks, 0);
   graph.SetXMarks(0);
-  EXPECT_EQ(Fields(graph).xMarks, -1);
+  EXPECT_EQ(graph.Geometry().xMarks, -1);
   graph.SetXRange(-0.5, 3);
   graph.SetYRange(2.99, 4);
   EXPECT_EQ(graph.GetXMin(), 0);
@@ -159,7 +162,7 @@ TEST(TovLineGraph, SettersStoreWhatTheyAreGiven) {
   graph.SetXRange(-1.5, 0);
   EXPECT_EQ(graph.GetXMin(), -1);
   graph.SetPointRadius(-3);
-  graph.SetLegend(17);
+  graph.SetLegend(static_cast<LegendMode>(17));
   graph.SetGridLines(false, true);
   graph.SetAxisLabels("x title", "y title");
   graph.SetNumberFormats("##", "0.0");
@@ -167,9 +170,9 @@ TEST(TovLineGraph, SettersStoreWhatTheyAreGiven) {
   graph.SetLabelXVals(true);
   graph.SetLabelYVals(true);
   graph.SetForeColor(fw::RGB(1, 2, 3));
-  const GraphFields f = Fields(graph);
+  const GraphSettings f = graph.Settings();
   EXPECT_EQ(f.pointRadius, -3);
-  EXPECT_EQ(f.legend, 17);
+  EXPECT_EQ(f.legend, static_cast<LegendMode>(17));
   EXPECT_FALSE(f.xGrid);
   EXPECT_TRUE(f.yGrid);
   EXPECT_EQ(f.xLabel, "x title");
@@ -182,16 +185,16 @@ TEST(TovLineGraph, SettersStoreWhatTheyAreGiven) {
 
 TEST(TovLineGraph, BackColorAndGradientReplaceEachOther) {
   TovLineGraph graph;
-  graph.SetBackGradient(fw::RGB(1, 1, 1), fw::RGB(2, 2, 2), 3);
+  graph.SetBackGradient(fw::RGB(1, 1, 1), fw::RGB(2, 2, 2), GradientDirection::Bottom);
   graph.SetBackColor(fw::RGB(9, 9, 9));
-  EXPECT_FALSE(Fields(graph).backGradient);
-  graph.SetBackGradient(fw::RGB(4, 4, 4), fw::RGB(5, 5, 5), 7);
-  const GraphFields f = Fields(graph);
+  EXPECT_FALSE(graph.Settings().backGradient);
+  graph.SetBackGradient(fw::RGB(4, 4, 4), fw::RGB(5, 5, 5), static_cast<GradientDirection>(7));
+  const GraphSettings f = graph.Settings();
   EXPECT_TRUE(f.backGradient);
   EXPECT_EQ(f.backColor, fw::RGB(9, 9, 9));
   EXPECT_EQ(f.gradientTop, fw::RGB(4, 4, 4));
   EXPECT_EQ(f.gradientBottom, fw::RGB(5, 5, 5));
-  EXPECT_EQ(f.gradientDirection, 7);
+  EXPECT_EQ(f.gradientDirection, static_cast<GradientDirection>(7));
 }
 
 TEST(TovLineGraph, DrawingBeforeThereIsAPictureRaisesNilObject) {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/gui/linegraph/inspector.h"
+#include "plot/linegraph/line_graph.h"
 #include "tests/gui/linegraph/pixels.h"
 #include "tests/gui/linegraph/scree_like.h"
 
@@ -18,7 +18,7 @@ constexpr fw::Color kBlue = fw::RGB(0, 0, 255);
 
 // Ranges 0..10 by 0..5, 10 x intervals and 5 y intervals, no legend.
 void Plain(TovLineGraph& graph) {
-  graph.SetLegend(0);
+  graph.SetLegend(LegendMode::None);
   graph.SetXRange(0, 10);
   graph.SetYRange(0, 5);
   graph.SetXMarks(11);
@@ -39,7 +39,7 @@ TEST(DrawGrid, YTicksOfTheWorkedExampleWithTheirGridLines) {
   Plain(graph);
   graph.SetGridLines(true, false);
   const QImage image = graph.DrawGraph(600, 420)->Image();
-  const GraphFields f = Fields(graph);
+  const GraphGeometry f = graph.Geometry();
   ASSERT_EQ(f.graphHeight, 370);
   const int column = static_cast<int>(f.leftSpace) + 7;
   for (int row : {316, 242, 168, 94}) {
@@ -73,7 +73,7 @@ TEST(DrawGrid, GridColourOnlyWhereTheFlagsAreOn) {
     Plain(graph);
     graph.SetGridLines(c.horizontal, c.vertical);
     const QImage image = graph.DrawGraph(600, 420)->Image();
-    const GraphFields f = Fields(graph);
+    const GraphGeometry f = graph.Geometry();
     const int middleColumn = static_cast<int>(f.leftSpace + f.graphWidth / 2 + 3);
     // Row 242 is a y tick; the column between two x ticks is not an x tick.
     const double v = 3 * (static_cast<double>(f.graphWidth) / 10) * f.xScale;
@@ -89,7 +89,7 @@ TEST(DrawGrid, AxesAndATwoPixelFrame) {
   Plain(graph);
   graph.SetGridLines(false, false);
   const QImage image = graph.DrawGraph(600, 420)->Image();
-  const GraphFields f = Fields(graph);
+  const GraphGeometry f = graph.Geometry();
   const int left = static_cast<int>(f.leftSpace), right = left + static_cast<int>(f.graphWidth);
   const int y = 200;
   EXPECT_TRUE(IsWhite(image, left - 2, y));
@@ -116,7 +116,7 @@ TEST(DrawGrid, NegativeCountsDrawNoTicksAndStayAsTheyAre) {
   graph.SetXMarks(-1);
   graph.SetYMarks(-1);
   const QImage image = graph.DrawGraph(600, 420)->Image();
-  const GraphFields f = Fields(graph);
+  const GraphGeometry f = graph.Geometry();
   EXPECT_EQ(f.xMarks, -2);
   EXPECT_EQ(f.yMarks, -2);
   EXPECT_FALSE(HasColour(image, kGrid));
@@ -128,24 +128,24 @@ TEST(DrawGrid, NegativeCountsDrawNoTicksAndStayAsTheyAre) {
 TEST(DrawGraph, AutomaticTickCountsComeFromThePlotWidth) {
   for (Integer height : {100, 420, 800}) {
     TovLineGraph graph;
-    graph.SetLegend(0);
+    graph.SetLegend(LegendMode::None);
     graph.DrawGraph(600, height);   // a new graph asks for automatic counts
-    EXPECT_EQ(Fields(graph).xMarks, 17) << height;
-    EXPECT_EQ(Fields(graph).yMarks, 27) << height;
+    EXPECT_EQ(graph.Geometry().xMarks, 17) << height;
+    EXPECT_EQ(graph.Geometry().yMarks, 27) << height;
   }
   TovLineGraph narrow;
-  narrow.SetLegend(0);
+  narrow.SetLegend(LegendMode::None);
   narrow.DrawGraph(59, 100);   // a plot area 19 wide: the rule stores -1 again
-  EXPECT_EQ(Fields(narrow).yMarks, -1);
-  EXPECT_EQ(Fields(narrow).xMarks, -1);
+  EXPECT_EQ(narrow.Geometry().yMarks, -1);
+  EXPECT_EQ(narrow.Geometry().xMarks, -1);
 }
 
 TEST(DrawGraph, AnUnsetRangeGivesAScaleOfZero) {
   TovLineGraph graph;
-  graph.SetLegend(0);
+  graph.SetLegend(LegendMode::None);
   graph.DrawGraph(600, 420);
-  EXPECT_EQ(Fields(graph).xScale, 0);
-  EXPECT_EQ(Fields(graph).yScale, 0);
+  EXPECT_EQ(graph.Geometry().xScale, 0);
+  EXPECT_EQ(graph.Geometry().yScale, 0);
 }
 
 TEST(DrawGraph, MarginsGrowOnEveryDraw) {
@@ -154,10 +154,10 @@ TEST(DrawGraph, MarginsGrowOnEveryDraw) {
   graph.SetLabelAxes(true);
   graph.SetAxisLabels("Factor", "Eigenvalue");
   const std::shared_ptr<fw::Picture> first = graph.DrawGraph(600, 420);
-  const GraphFields one = Fields(graph);
+  const GraphGeometry one = graph.Geometry();
   EXPECT_EQ(one.bottomSpace, 50);
   const std::shared_ptr<fw::Picture> second = graph.DrawGraph(600, 420);
-  const GraphFields two = Fields(graph);
+  const GraphGeometry two = graph.Geometry();
   EXPECT_EQ(two.bottomSpace, 70);
   EXPECT_EQ(two.leftSpace - one.leftSpace, 20 + (one.leftSpace - 40));
   EXPECT_NE(first, second);
@@ -172,7 +172,7 @@ TEST(DrawGraph, AxisTitlesLieLeftOfTheLabelsAndBelowTheAxis) {
   graph.SetLabelAxes(true);
   graph.SetAxisLabels("Factor", "Eigenvalue");
   const QImage image = graph.DrawGraph(600, 420)->Image();
-  const GraphFields f = Fields(graph);
+  const GraphGeometry f = graph.Geometry();
   const int axisRow = static_cast<int>(420 - f.bottomSpace);
   const int middle = static_cast<int>(f.leftSpace + f.graphWidth / 2);
   EXPECT_TRUE(HasInk(image, middle - 20, axisRow + 28, 40, 13));   // x title around row +40
@@ -196,7 +196,7 @@ TEST(PlotPoint, DiscsOf2rPlus1WithSegmentsOverThem) {
   graph.NewPoint(over, 4, 2.5);
   graph.NewPoint(over, 6, 2.5);
   const QImage image = graph.DrawGraph(600, 420)->Image();
-  const GraphFields f = Fields(graph);
+  const GraphGeometry f = graph.Geometry();
   const int cx = static_cast<int>(f.leftSpace + fw::Truncate(5 / f.xScale));
   const int cy = static_cast<int>(f.topSpace + f.graphHeight - fw::Truncate(2.5 / f.yScale));
   EXPECT_EQ(At(image, cx, cy), kRed);   // the later line's segment runs over the disc
@@ -220,7 +220,7 @@ TEST(PlotPoint, RadiusZeroDrawsSegmentsOnly) {
   graph.NewPoint(line, 2, 1);
   graph.NewPoint(line, 8, 1);
   const QImage image = graph.DrawGraph(600, 420)->Image();
-  const GraphFields f = Fields(graph);
+  const GraphGeometry f = graph.Geometry();
   const int y = static_cast<int>(f.topSpace + f.graphHeight - fw::Truncate(1 / f.yScale));
   const int x = static_cast<int>(f.leftSpace + fw::Truncate(2 / f.xScale));
   EXPECT_EQ(At(image, x + 50, y), kRed);
@@ -258,7 +258,7 @@ TEST(PlotPoint, ValueLabelsRightOfTheDiscOrLeftAtTheEdge) {
     graph.SetLabelXVals(c.xs);
     graph.SetLabelYVals(c.ys);
     const std::shared_ptr<fw::Picture> picture = graph.DrawGraph(600, 420);
-    const GraphFields f = Fields(graph);
+    const GraphGeometry f = graph.Geometry();
     const Integer px = c.nearRightEdge ? f.graphWidth - 5 : fw::Truncate(3 / f.xScale);
     const Integer py = fw::Truncate(2 / f.yScale);
     const QImage before = picture->Image();
@@ -294,8 +294,8 @@ TEST(TovLinePaint, ASinglePointDrawsItsDiscAndNoSegment) {
 
 TEST(DrawBackground, GradientRowsOfTheWorkedExample) {
   TovLineGraph graph;
-  graph.SetLegend(0);
-  graph.SetBackGradient(fw::RGB(0, 200, 40), fw::RGB(255, 100, 40), 1);
+  graph.SetLegend(LegendMode::None);
+  graph.SetBackGradient(fw::RGB(0, 200, 40), fw::RGB(255, 100, 40), GradientDirection::Top);
   const QImage image = graph.DrawGraph(300, 100)->Image();
   const struct {
     int row, red, green;
@@ -309,28 +309,33 @@ TEST(DrawBackground, GradientRowsOfTheWorkedExample) {
 TEST(DrawBackground, DirectionsAndPlainColours) {
   const fw::Color top = fw::RGB(10, 20, 30), bottom = fw::RGB(210, 220, 230);
   const struct {
-    Integer direction;
+    GradientDirection direction;
     int x, y;
     fw::Color expected;
   } cases[] = {
-      {2, 299, 5, top},      {2, 0, 5, fw::RGB(209, 219, 229)},
-      {3, 295, 99, top},     {3, 295, 0, fw::RGB(208, 218, 228)},
-      {4, 0, 5, top},        {4, 1, 5, top},
-      {0, 295, 50, fw::RGB(255, 255, 255)}, {5, 0, 0, fw::RGB(255, 255, 255)},
+      {GradientDirection::Right, 299, 5, top},
+      {GradientDirection::Right, 0, 5, fw::RGB(209, 219, 229)},
+      {GradientDirection::Bottom, 295, 99, top},
+      {GradientDirection::Bottom, 295, 0, fw::RGB(208, 218, 228)},
+      {GradientDirection::Left, 0, 5, top},
+      {GradientDirection::Left, 1, 5, top},
+      {GradientDirection::None, 295, 50, fw::RGB(255, 255, 255)},
+      {static_cast<GradientDirection>(5), 0, 0, fw::RGB(255, 255, 255)},
   };
   for (const auto& c : cases) {
     TovLineGraph graph;
-    graph.SetLegend(0);
+    graph.SetLegend(LegendMode::None);
     graph.SetBackGradient(top, bottom, c.direction);
     const QImage image = graph.DrawGraph(300, 100)->Image();
-    EXPECT_EQ(At(image, c.x, c.y), c.expected) << c.direction << " " << c.x << "," << c.y;
+    EXPECT_EQ(At(image, c.x, c.y), c.expected)
+        << static_cast<Integer>(c.direction) << " " << c.x << "," << c.y;
   }
   TovLineGraph same;
-  same.SetLegend(0);
-  same.SetBackGradient(top, top, 1);
+  same.SetLegend(LegendMode::None);
+  same.SetBackGradient(top, top, GradientDirection::Top);
   EXPECT_EQ(At(same.DrawGraph(300, 100)->Image(), 295, 77), top);
   TovLineGraph plain;
-  plain.SetLegend(0);
+  plain.SetLegend(LegendMode::None);
   plain.SetBackColor(bottom);
   EXPECT_EQ(At(plain.DrawGraph(300, 100)->Image(), 295, 77), bottom);
 }
@@ -340,8 +345,8 @@ TEST(DrawGraph, ScreeLikePicture) {
   BuildScreeLike(graph, 20);
   const std::shared_ptr<fw::Picture> picture = graph.DrawGraph(600, 420);
   const QImage image = picture->Image();
-  EXPECT_EQ(Fields(graph).xMarks, 19);
-  EXPECT_EQ(Fields(graph).yMarks, 6);
+  EXPECT_EQ(graph.Geometry().xMarks, 19);
+  EXPECT_EQ(graph.Geometry().yMarks, 6);
   EXPECT_TRUE(HasColour(image, kBlue));
   EXPECT_FALSE(HasColour(image, kGrid));
   if (const char* path = std::getenv("QUARNEL_LINEGRAPH_PNG")) {

@@ -14,7 +14,7 @@ inline void BuildScreeLike(TovLineGraph& graph, int v) {
   graph.SetYMarks(static_cast<Integer>(top) + 1);
   graph.SetGridLines(false, false);
   graph.SetNumberFormats("##", "##");
-  graph.SetLegend(0);
+  graph.SetLegend(LegendMode::None);
   graph.SetPointRadius(2);
   const Integer fitted = graph.NewLine("00", fw::RGB(0, 0, 0));
   const Integer eigen = graph.NewLine("01", fw::RGB(0, 0, 255));

@@ -9,19 +9,19 @@
 #include "plot/linegraph/line_graph.h"
 #include "plot/window/scree_plot.h"
 #include "plot_fixture.h"
-#include "tests/gui/linegraph/inspector.h"
 
 namespace {
 
 class ScreePlotTest : public WindowsTest {
  protected:
-  const TovLine& Line(size_t i) const { return TovLineGraphInspector::Line(graph_, i); }
+  const TovLine& Line(Integer i) const { return graph_.Line(i); }
 
   // The picture pixel of a data point, as the graph places its points.
   QPoint PixelOf(double x, double y) const {
-    const GraphFields f = Fields(graph_);
-    const auto px = fw::Truncate((x - static_cast<double>(graph_.GetXMin())) / f.xScale);
-    const auto py = fw::Truncate((y - static_cast<double>(graph_.GetYMin())) / f.yScale);
+    const GraphGeometry f = graph_.Geometry();
+    const GraphRanges r = graph_.Ranges();
+    const auto px = fw::Truncate((x - r.xMin) / f.xScale);
+    const auto py = fw::Truncate((y - r.yMin) / f.yScale);
     return {static_cast<int>(f.leftSpace + px), static_cast<int>(f.topSpace + f.graphHeight - py)};
   }
 
@@ -33,20 +33,21 @@ TEST_F(ScreePlotTest, WorkedExampleSetsTheAxesAndBothLines) {
   ASSERT_EQ(module1().gCV, 7);
   BuildScreePlot(graph_);
 
-  const GraphFields f = Fields(graph_);
-  EXPECT_EQ(f.xMin, 1);
-  EXPECT_EQ(f.xMax, 20);
-  EXPECT_EQ(f.xMarks, 19);
-  EXPECT_EQ(f.yMin, 0);
-  EXPECT_EQ(f.yMax, 6);
-  EXPECT_EQ(f.yMarks, 6);
-  EXPECT_FALSE(f.xGrid);
-  EXPECT_FALSE(f.yGrid);
-  EXPECT_EQ(f.xNumberFormat, "##");
-  EXPECT_EQ(f.yNumberFormat, "##");
-  EXPECT_EQ(f.legend, 0);
-  EXPECT_EQ(f.pointRadius, 1);
-  ASSERT_EQ(f.lines, 2u);
+  const GraphRanges r = graph_.Ranges();
+  EXPECT_EQ(r.xMin, 1);
+  EXPECT_EQ(r.xMax, 20);
+  EXPECT_EQ(r.yMin, 0);
+  EXPECT_EQ(r.yMax, 6);
+  EXPECT_EQ(graph_.Geometry().xMarks, 19);
+  EXPECT_EQ(graph_.Geometry().yMarks, 6);
+  const GraphSettings s = graph_.Settings();
+  EXPECT_FALSE(s.xGrid);
+  EXPECT_FALSE(s.yGrid);
+  EXPECT_EQ(s.xNumberFormat, "##");
+  EXPECT_EQ(s.yNumberFormat, "##");
+  EXPECT_EQ(s.legend, LegendMode::None);
+  EXPECT_EQ(s.pointRadius, 1);
+  ASSERT_EQ(graph_.LineCount(), 2);
 
   const TovLine& fitted = Line(0);
   EXPECT_EQ(fitted.GetLabel(), "00");
@@ -84,8 +85,8 @@ TEST_F(ScreePlotTest, NoFactorDrawsTheFittedLineOnZero) {
     EXPECT_EQ(fitted[j].x, static_cast<double>(j + 1));
     EXPECT_EQ(fitted[j].y, 0);
   }
-  EXPECT_EQ(Fields(graph_).yMin, 0);
-  EXPECT_EQ(Fields(graph_).yMax, 6);
+  EXPECT_EQ(graph_.Ranges().yMin, 0);
+  EXPECT_EQ(graph_.Ranges().yMax, 6);
 }
 
 // The upper y bound is the first eigenvalue plus one, rounded, with one
@@ -104,16 +105,16 @@ TEST_F(ScreePlotTest, UpperBoundAndIntervalsFollowTheFirstEigenvalue) {
     ASSERT_TRUE(Calculate("4", Lines({c.first, c.second, ".5", ".2"})));
     TovLineGraph graph;
     BuildScreePlot(graph);
-    EXPECT_EQ(Fields(graph).yMax, c.yMax);
-    EXPECT_EQ(Fields(graph).yMarks, c.yMarks);
-    EXPECT_EQ(Fields(graph).xMarks, 3);
+    EXPECT_EQ(graph.Ranges().yMax, c.yMax);
+    EXPECT_EQ(graph.Geometry().yMarks, c.yMarks);
+    EXPECT_EQ(graph.Geometry().xMarks, 3);
   }
   module1() = Module1{};
   ASSERT_TRUE(Calculate("4", Lines({"2.4", "5", ".5", ".2"})));
   TovLineGraph graph;
   BuildScreePlot(graph);
-  EXPECT_GE(Fields(graph).yMax, 5);
-  EXPECT_EQ(Fields(graph).yMarks, 3);
+  EXPECT_GE(graph.Ranges().yMax, 5);
+  EXPECT_EQ(graph.Geometry().yMarks, 3);
 }
 
 TEST_F(ScreePlotTest, ThousandIntervalsDrawWithoutFault) {
@@ -138,7 +139,7 @@ TEST_F(ScreePlotTest, UpperBoundsOfZeroAndBelowStillDraw) {
     ASSERT_TRUE(Calculate("4", Lines({c.first, "-4", "-5", "-7"})));
     TovLineGraph graph;
     BuildScreePlot(graph);
-    EXPECT_EQ(Fields(graph).yMarks, c.yMarks);
+    EXPECT_EQ(graph.Geometry().yMarks, c.yMarks);
     const auto picture = DrawScreePlot(600, 420);
     EXPECT_EQ(picture->Width(), 600);
   }
@@ -155,7 +156,7 @@ TEST_F(ScreePlotTest, PlotAfterACalculationStoppedEarlyReadsOnlyTheTable) {
   ASSERT_EQ(module1().gCV, 7);
   BuildScreePlot(graph_);
 
-  for (size_t line = 0; line < 2; ++line) {
+  for (Integer line = 0; line < 2; ++line) {
     ASSERT_EQ(Line(line).Values().size(), 5u);
     for (const TovPoint& point : Line(line).Values()) {
       EXPECT_EQ(point.x, 0);
@@ -211,7 +212,7 @@ TEST_F(ScreePlotTest, EigenvalueLineLiesOverTheFittedLine) {
   BuildScreePlot(graph_);
   const QImage image = graph_.DrawGraph(600, 420)->Image();
 
-  const GraphFields f = Fields(graph_);
+  const GraphGeometry f = graph_.Geometry();
   int blue = 0, black = 0;
   for (Integer y = f.topSpace + 2; y < f.topSpace + f.graphHeight - 2; ++y) {
     for (Integer x = f.leftSpace + 2; x < f.leftSpace + f.graphWidth - 2; ++x) {
@@ -233,7 +234,7 @@ TEST_F(ScreePlotTest, TheYAxisLabelsZeroToo) {
   ASSERT_TRUE(Calculate("20", kWorkedExample));
   BuildScreePlot(graph_);
   const QImage image = graph_.DrawGraph(600, 420)->Image();
-  const GraphFields f = Fields(graph_);
+  const GraphGeometry f = graph_.Geometry();
   const auto inkLeftOfAxis = [&](double value) {
     const int row = PixelOf(graph_.GetXMin(), value).y();
     int ink = 0;
