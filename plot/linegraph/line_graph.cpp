@@ -18,13 +18,16 @@ TovLine::TovLine(TovLineGraph& graph, std::string label)
 
 void TovLine::PlotPoint(double x, double y) { values.emplace_back(x, y); }
 
-// Points are placed from the minima truncated to whole numbers. A point
-// whose plot coordinates are not numbers (a scale of zero, say) is not
-// drawn, nor are the segments that would join it.
+// Points are placed from the exact minima, as the tick labels are: from
+// minima truncated to whole numbers, a range starting at a negative fraction
+// would put every point a fraction of a unit away from its tick, and the
+// lowest ones below the x axis. A point whose plot coordinates are not
+// numbers (a scale of zero, say) is not drawn, nor are the segments that
+// would join it.
 void TovLine::paint() {
   const double xs = myGraph->GetXScale(), ys = myGraph->GetYScale();
-  const auto x0 = static_cast<double>(myGraph->GetXMin());
-  const auto y0 = static_cast<double>(myGraph->GetYMin());
+  const GraphRanges ranges = myGraph->Ranges();
+  const double x0 = ranges.xMin, y0 = ranges.yMin;
   bool havePrevious = false;
   TovPoint previous(0, 0);
   for (const TovPoint& point : values) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 
 #include "framework/graphics/color.h"
 
@@ -32,6 +33,18 @@ inline int RightmostInk(const QImage& image, int y, int height, int limit) {
     if (HasInk(image, i, y, 1, height)) return i;
   }
   return -1;
+}
+
+// The smallest rectangle holding every pixel in which two pictures of one
+// size differ; empty when they are the same.
+inline QRect ChangedArea(const QImage& a, const QImage& b) {
+  QRect changed;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      if (a.pixel(x, y) != b.pixel(x, y)) changed |= QRect(x, y, 1, 1);
+    }
+  }
+  return changed;
 }
 
 #include <ostream>

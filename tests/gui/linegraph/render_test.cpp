@@ -273,6 +273,49 @@ TEST(PlotPoint, ValueLabelsRightOfTheDiscOrLeftAtTheEdge) {
   }
 }
 
+// Points placed at the tick values of both axes sit on their ticks, and
+// nothing of the lines falls outside the plot area (but for the discs'
+// radius), whatever fractions the minima have.
+TEST(TovLinePaint, PointsSitOnTheirTicksWhateverTheMinima) {
+  const struct {
+    double xMin, yMin;
+  } cases[] = {{0, 0}, {-0.5, -0.28}, {2.5, 1.25}, {-3.7, -2.2}, {0.4, -0.9}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.xMin << ", " << c.yMin);
+    const auto setUp = [&](TovLineGraph& graph) {
+      graph.SetLegend(LegendMode::None);
+      graph.SetGridLines(false, false);
+      graph.SetXRange(c.xMin, c.xMin + 10);
+      graph.SetYRange(c.yMin, c.yMin + 5);
+      graph.SetXMarks(6);
+      graph.SetYMarks(6);
+    };
+    TovLineGraph graph, bare;
+    setUp(graph);
+    setUp(bare);
+    // One line per point: discs alone, no segment that could pass a tick.
+    for (int i = 0; i <= 5; ++i) graph.NewPoint(graph.NewLine("p", kRed), c.xMin + 2 * i, c.yMin + i);
+    const QImage image = graph.DrawGraph(600, 420)->Image();
+    const GraphGeometry f = graph.Geometry();
+    for (int i = 0; i <= 5; ++i) {
+      // The tick's pixel as the tick labels are placed.
+      const double xv = i * (static_cast<double>(f.graphWidth) / 5) * f.xScale + c.xMin;
+      const double yv = i * (static_cast<double>(f.graphHeight) / 5) * f.yScale + c.yMin;
+      const auto column = fw::Truncate(static_cast<double>(f.leftSpace) + (xv - c.xMin) / f.xScale);
+      const auto row = fw::Truncate(static_cast<double>(f.topSpace) + (c.yMin + 5 - yv) / f.yScale);
+      EXPECT_EQ(At(image, static_cast<int>(column), static_cast<int>(row)), kRed) << i;
+    }
+    const int r = 1;
+    const QRect plotArea(QPoint(static_cast<int>(f.leftSpace) - r, static_cast<int>(f.topSpace) - r),
+                         QPoint(static_cast<int>(f.leftSpace + f.graphWidth) + r,
+                                static_cast<int>(f.topSpace + f.graphHeight) + r));
+    const QRect changed = ChangedArea(image, bare.DrawGraph(600, 420)->Image());
+    EXPECT_FALSE(changed.isEmpty());
+    EXPECT_TRUE(plotArea.contains(changed)) << changed.left() << "," << changed.top() << " "
+                                            << changed.right() << "," << changed.bottom();
+  }
+}
+
 TEST(TovLinePaint, ASinglePointDrawsItsDiscAndNoSegment) {
   TovLineGraph graph;
   Plain(graph);

@@ -5,10 +5,12 @@
 #include <gmock/gmock.h>
 
 #include <cmath>
+#include <cstdlib>
 
 #include "plot/linegraph/line_graph.h"
 #include "plot/window/scree_plot.h"
 #include "plot_fixture.h"
+#include "tests/gui/linegraph/pixels.h"
 
 namespace {
 
@@ -243,6 +245,39 @@ TEST_F(ScreePlotTest, TheYAxisLabelsZeroToo) {
     return ink;
   };
   for (double value : {0.0, 1.0, 2.0}) EXPECT_GT(inkLeftOfAxis(value), 5) << value;
+}
+
+}  // namespace
+
+namespace {
+
+// Five eigenvalues whose fitted line of one factor runs below 0 (to about
+// -0.28), so that the y range starts at a negative fraction.
+TEST_F(ScreePlotTest, AYRangeFromANegativeFractionKeepsThePointsOnTheirTicks) {
+  ASSERT_TRUE(Calculate("5", Lines({"3.1", "0.9", "0.5", "0.3", "0.2"})));
+  BuildScreePlot(graph_);
+  TovLineGraph bare;   // the same axes without the lines
+  BuildScreePlot(bare);
+  bare.ResetGraph();
+  const QImage image = graph_.DrawGraph(600, 420)->Image();
+  const GraphRanges r = graph_.Ranges();
+  ASSERT_LT(r.yMin, 0);
+  ASSERT_GT(r.yMin, -1);
+  const GraphGeometry f = graph_.Geometry();
+  // Where the y tick labels put 3.1: ticks stand at top + (yMax - v) / yScale.
+  const auto row = fw::Truncate(static_cast<double>(f.topSpace) + (r.yMax - 3.1) / f.yScale);
+  EXPECT_TRUE(IsColor(image, static_cast<int>(f.leftSpace), static_cast<int>(row), kBlue));
+  if (const char* path = std::getenv("QUARNEL_SCREE_PNG")) {
+    EXPECT_TRUE(image.save(path));
+  }
+
+  // The lines change nothing outside the plot area but for the discs' radius.
+  const QRect plotArea(QPoint(static_cast<int>(f.leftSpace) - 1, static_cast<int>(f.topSpace) - 1),
+                       QPoint(static_cast<int>(f.leftSpace + f.graphWidth) + 1,
+                              static_cast<int>(f.topSpace + f.graphHeight) + 1));
+  const QRect changed = ChangedArea(image, bare.DrawGraph(600, 420)->Image());
+  EXPECT_TRUE(plotArea.contains(changed)) << changed.left() << "," << changed.top() << " "
+                                          << changed.right() << "," << changed.bottom();
 }
 
 }  // namespace
