@@ -2,7 +2,9 @@
 # The plot window end to end, under Xvfb with openbox: the worked example is
 # calculated in the main window, Graph opens the plot window, and Copy puts a
 # 600 x 420 picture on the X clipboard (read while the program runs, since
-# the clipboard empties when it exits).
+# the clipboard empties when it exits). The copied picture is read back pixel
+# by pixel: the blue eigenvalue curve and the black fitted line must lie
+# where the worked example puts them.
 #
 #   plot_window_e2e.sh <quarnel executable> [folder for the screenshots]
 set -euo pipefail
@@ -11,7 +13,7 @@ program=$1
 shots=${2:-$(mktemp -d)}
 mkdir -p "$shots"
 source "$(dirname "$0")/../lib/xsession.sh"
-require_tools Xvfb openbox xdotool xclip import identify
+require_tools Xvfb openbox xdotool xclip import identify convert awk
 
 work=$xsession_work
 
@@ -56,9 +58,9 @@ click_content "$main" 550 249 160          # NVarsFld
 xdotool type --delay 20 "20"
 click_content "$main" 550 195 360          # EigenFld
 # One line at a time: xdotool mixes up longer texts with line breaks in them.
+eigenvalues="5.43 3.11 2.24 1.89 1.52 1.29 .80 .46 .41 .37 .35 .33 .30 .28 .25 .24 .21 .20 .18 .15"
 first=1
-for value in 5.43 3.11 2.24 1.89 1.52 1.29 .80 .46 .41 .37 .35 .33 .30 .28 .25 .24 .21 .20 \
-    .18 .15; do
+for value in $eigenvalues; do
   [ "$first" = 1 ] || xdotool key Return
   first=0
   xdotool type --delay 15 "$value"
@@ -78,4 +80,53 @@ xclip -selection clipboard -t image/png -o >"$work/clip.png" || fail "nothing on
 size=$(identify -format '%wx%h' "$work/clip.png")
 cp "$work/clip.png" "$shots/clipboard.png"
 [ "$size" = "600x420" ] || fail "the clipboard holds a $size picture, not 600x420"
-echo "PASS: plot window opened; the clipboard holds a $size PNG (screenshots in $shots)"
+
+# The colours at points (x,y ...) of a picture, as hex RGB, one a line.
+pixels() {
+  local picture=$1 format="" point
+  shift
+  for point in "$@"; do format+="%[hex:p{$point}]\n"; done
+  convert "$picture" -format "$format" info:
+}
+
+# The plot area is 600 - left - 20 wide and 370 high (rows 20 to 390); its
+# left edge, the y axis, depends on the width of the tick labels, so it is
+# read from the picture: the frame is two pixels wide, left - 1 and left,
+# across a row that holds no tick label.
+frame=$(convert "$work/clip.png" -crop 100x1+0+235 -depth 8 txt:- | awk -F'[,:]' \
+  '/#000000/ { print $1; exit }')
+[ -n "$frame" ] || fail "the copied picture has no y axis"
+left=$((frame + 1))
+if [ "$left" -lt 30 ] || [ "$left" -gt 60 ]; then fail "the y axis stands at column $left"; fi
+
+# Each point's pixel as the graph places it: x from 1 to 20 over the plot
+# width, y from 0 to 6 over its height, both truncated toward zero. The
+# eigenvalues are exact; the fitted line (step 7, from about 0.745 at 1 to
+# about 0.104 at 20) is checked at ordinals 1 to 6, where the curve is far
+# above it, with a pixel of tolerance up and down (its disc is 3 across).
+points=$(awk -v left="$left" -v values="$eigenvalues" 'BEGIN {
+  width = 600 - left - 20; xs = 19 / width; ys = 6 / 370
+  n = split(values, e, " ")
+  for (k = 1; k <= n; ++k) printf "blue %d,%d\n", left + int((k - 1) / xs), 390 - int(e[k] / ys)
+  for (k = 1; k <= 6; ++k) {
+    y = 390 - int((0.745 + (0.104 - 0.745) * (k - 1) / 19) / ys)
+    printf "black %d,%d %d,%d %d,%d\n", left + int((k - 1) / xs), y - 1, \
+      left + int((k - 1) / xs), y, left + int((k - 1) / xs), y + 1
+  }
+  # Between the two lines at ordinal 3, and on the x axis.
+  printf "white %d,%d\n", left + int(2 / xs), 390 - int(1.5 / ys)
+  printf "black %d,390\n", left + int(width / 2)
+}')
+while read -r expected spots; do
+  # shellcheck disable=SC2086
+  colours=$(pixels "$work/clip.png" $spots | tr '\n' ' ')
+  case $expected in
+    blue) want=0000FF ;;
+    black) want=000000 ;;
+    white) want=FFFFFF ;;
+  esac
+  [[ " $colours" == *" $want"* ]] ||
+    fail "the copied picture is not $expected at $spots (it holds $colours)"
+done <<<"$points"
+echo "PASS: plot window opened; the clipboard holds the $size plot with both lines in place" \
+  "(screenshots in $shots)"
