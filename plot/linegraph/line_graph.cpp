@@ -154,9 +154,9 @@ GraphGeometry TovLineGraph::Geometry() const {
 }
 
 GraphSettings TovLineGraph::Settings() const {
-  return {xGrid,     yGrid,        pointRadius, labelAxes,   labelXVals,        labelYVals,
-          backColor, foreColor,    legend,      backGradient, gradientTop,      gradientBottom,
-          gradientDirection, xLabel, yLabel,    xNumberFormat, yNumberFormat};
+  return {xGrid,     yGrid,     pointRadius, labelAxes,    labelXVals,  labelYVals,
+          backColor, foreColor, legend,      backGradient, gradientTop, gradientBottom,
+          gradientDirection, xLabel, yLabel, xNumberFormat, yNumberFormat};
 }
 
 const TovLine& TovLineGraph::Line(Integer index) const { return *myLines[CheckedIndex(index)]; }
