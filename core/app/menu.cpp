@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/ui/exception_hook.h"
+#include "framework/base/exception_hook.h"
 
 namespace {
 

@@ -4,9 +4,10 @@
 #include <QIcon>
 #include <QString>
 
-#include "core/app/version.h"
+#include "core/version.h"
+#include "framework/base/exception_hook.h"
 #include "framework/ui/application.h"
-#include "framework/ui/exception_hook.h"
+#include "framework/ui/qt_services.h"
 #include "framework/ui/window.h"
 
 QtStartup::QtStartup(int& argc, char** argv) : argc_(argc), argv_(argv) {}
@@ -17,6 +18,7 @@ void QtStartup::SetSupportsHiDPI(bool on) { fw::SetSupportsHiDPI(on); }
 
 void QtStartup::RunFrameworkInitialization(const std::function<void()>& lateStartup) {
   application_ = std::make_unique<QApplication>(argc_, argv_);
+  fw::UseQtServices();
   const QString package = QString::fromUtf8(version::kPackage.data(),
                                             static_cast<int>(version::kPackage.size()));
   QApplication::setApplicationName(package);

@@ -2,7 +2,7 @@
 // steps in their fixed order (initial values, high resolution, file types,
 // application object, its menu handlers, framework initialisation with the
 // default window, event loop). Handler exceptions during the event loop are
-// the framework's exception hook's (framework/ui/exception_hook.h), which
+// the framework's exception hook's (framework/base/exception_hook.h), which
 // every event and menu handler runs under. An exception raised by any step, or still pending when the
 // event loop returns, is reported once and ends the run: no later step runs,
 // so no window opens and no event loop runs, and the exit code is non-zero.

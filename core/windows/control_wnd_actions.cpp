@@ -8,9 +8,9 @@
 #include "core/calc/scree.h"
 #include "core/windows/about_wnd.h"
 #include "core/windows/control_wnd.h"
+#include "framework/base/services.h"
 #include "framework/date/date.h"
 #include "framework/ui/printing.h"
-#include "framework/ui/services.h"
 #include "help/description_wnd.h"
 #include "plot/window/graph_wnd.h"
 

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+#include "framework/base/exception_hook.h"
 #include "framework/ui/controls.h"
-#include "framework/ui/exception_hook.h"
 #include "framework/ui/internal.h"
 #include "framework/ui/window.h"
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "framework/base/exception_hook.h"
 #include "framework/graphics/graphics.h"
-#include "framework/ui/exception_hook.h"
 #include "framework/ui/internal.h"
 #include "framework/ui/window.h"
 

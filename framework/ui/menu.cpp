@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QMenu>
 
-#include "framework/ui/exception_hook.h"
+#include "framework/base/exception_hook.h"
 #include "framework/ui/internal.h"
 
 namespace fw {

@@ -1,11 +1,12 @@
 // The Qt implementation of the modal services, and the picture writing it
-// uses (exposed for tests of the export).
+// uses (exposed for tests of the export). The program installs it at
+// start-up with UseQtServices().
 #pragma once
 
 #include <QImage>
 #include <QString>
 
-#include "framework/ui/services.h"
+#include "framework/base/services.h"
 
 namespace fw {
 
@@ -25,6 +26,9 @@ bool WritePictureFile(const QImage& image, const QString& path, const char* form
 // Answers the path written, or "" with the reason in error.
 QString ExportPictureTo(const QImage& image, QString path, const QString& chosenFilter,
                         QString* error);
+
+// Installs the one QtServices object as the process's services.
+void UseQtServices();
 
 class QtServices : public Services {
  public:

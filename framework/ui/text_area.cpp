@@ -12,8 +12,8 @@
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
+#include "framework/base/exception_hook.h"
 #include "framework/ui/controls.h"
-#include "framework/ui/exception_hook.h"
 #include "framework/ui/internal.h"
 #include "framework/ui/printing.h"
 #include "framework/ui/window.h"

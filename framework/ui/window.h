@@ -37,10 +37,10 @@
 #include <utility>
 #include <vector>
 
+#include "framework/base/exception_hook.h"
 #include "framework/graphics/color.h"
 #include "framework/text/text.h"
 #include "framework/ui/application.h"
-#include "framework/ui/exception_hook.h"
 
 class QWidget;
 class QMainWindow;

@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "core/calc/module1.h"
-#include "framework/ui/exception_hook.h"
-#include "framework/ui/services.h"
+#include "framework/base/exception_hook.h"
+#include "framework/base/services.h"
 #include "plot/linegraph/gradient.h"
 #include "plot/linegraph/pixels.h"
 

@@ -3,9 +3,9 @@
 
 #include "core/calc/module1.h"
 #include "core/windows/control_wnd.h"
-#include "framework/ui/exception_hook.h"
+#include "framework/base/exception_hook.h"
+#include "framework/base/services.h"
 #include "framework/ui/printing.h"
-#include "framework/ui/services.h"
 #include "plot/window/scree_plot.h"
 
 namespace {

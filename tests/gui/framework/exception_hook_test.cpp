@@ -3,7 +3,7 @@
 
 #include <gmock/gmock.h>
 
-#include "framework/ui/exception_hook.h"
+#include "framework/base/exception_hook.h"
 #include "framework/ui/internal.h"
 #include "tests/gui/framework/fixture.h"
 

@@ -10,7 +10,7 @@
 
 #include "framework/graphics/graphics.h"
 
-#include "framework/ui/exception_hook.h"
+#include "framework/base/exception_hook.h"
 #include "tests/gui/framework/fixture.h"
 
 namespace fwtest {

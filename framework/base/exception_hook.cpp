@@ -1,4 +1,4 @@
-#include "framework/ui/exception_hook.h"
+#include "framework/base/exception_hook.h"
 
 #include <cxxabi.h>
 
@@ -7,7 +7,7 @@
 #include <memory>
 #include <typeinfo>
 
-#include "framework/ui/services.h"
+#include "framework/base/services.h"
 
 namespace fw {
 namespace {

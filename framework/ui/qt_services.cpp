@@ -1,4 +1,4 @@
-#include "framework/ui/services.h"
+#include "framework/ui/qt_services.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,17 +18,9 @@
 #include "framework/graphics/graphics.h"
 #include "framework/ui/internal.h"
 #include "framework/ui/printing.h"
-#include "framework/ui/qt_services.h"
 
 namespace fw {
 namespace {
-
-Services* gInstalled = nullptr;
-
-QtServices& DefaultServices() {
-  static QtServices qt;
-  return qt;
-}
 
 constexpr PictureFormat kFormats[] = {
     {"PNG (*.png)", "png", "png"},
@@ -63,13 +55,10 @@ QString Title(const std::string& title) {
 
 }  // namespace
 
-Services& services() { return gInstalled ? *gInstalled : DefaultServices(); }
-void SetServices(Services* replacement) { gInstalled = replacement; }
-
-ScopedServices::ScopedServices(Services& replacement) : previous_(gInstalled) {
-  gInstalled = &replacement;
+void UseQtServices() {
+  static QtServices qt;
+  SetServices(&qt);
 }
-ScopedServices::~ScopedServices() { gInstalled = previous_; }
 
 const PictureFormat* ExportFormats(int* count) {
   *count = static_cast<int>(std::size(kFormats));

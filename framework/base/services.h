@@ -1,7 +1,9 @@
 // The modal services: message boxes, the beep, the printer dialog, picture
 // export, the clipboard picture and the unhandled-exception report. Windows
-// call them through fw::services(); the Qt implementation is installed by
-// default, and tests install a fw::ScriptedServices (scripted_services.h):
+// call them through fw::services(); the program installs the Qt
+// implementation (framework/ui/qt_services.h) at start-up, and tests install
+// a fw::ScriptedServices (tests/support/scripted_services.h). Plain C++: the
+// interface needs no widgets, so code below the windows can use it.
 //
 //   fw::services().Beep();
 //   fw::services().MsgBox("Nothing to print.");
@@ -47,9 +49,11 @@ class Services {
   virtual void ReportUnhandledException(const std::string& description) = 0;
 };
 
-// The installed services (the Qt ones unless replaced).
+// The installed services. Before any are installed, a stand-in writes each
+// box's text to stderr and takes the safe answer (OK, No, cancel), as the Qt
+// ones do without a display.
 Services& services();
-// Installs services for the process; null restores the Qt ones. The caller
+// Installs services for the process; null restores the stand-in. The caller
 // keeps ownership and keeps the object alive while it is installed.
 void SetServices(Services* replacement);
 

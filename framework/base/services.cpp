@@ -1,0 +1,41 @@
+#include "framework/base/services.h"
+
+#include <cstdio>
+
+namespace fw {
+namespace {
+
+// What the services do while nobody can answer: the text on stderr, the safe answer.
+class StandInServices : public Services {
+ public:
+  void MsgBox(const std::string& text) override { MsgBox(text, 0, ""); }
+  Integer MsgBox(const std::string& text, Integer buttons, const std::string&) override {
+    std::fprintf(stderr, "MsgBox: %s\n", text.c_str());
+    return buttons == kYesNoQuestion ? kAnswerNo : kAnswerOk;
+  }
+  void Beep() override {}
+  std::shared_ptr<PageSurface> OpenPrinterDialog() override { return nullptr; }
+  bool ExportPicture(const Picture&) override { return false; }
+  void SetClipboardPicture(const Picture&) override {}
+  std::shared_ptr<Picture> ClipboardPicture() override { return nullptr; }
+  // The description is on stderr already.
+  void ReportUnhandledException(const std::string&) override {}
+};
+
+Services* gInstalled = nullptr;
+
+}  // namespace
+
+Services& services() {
+  static StandInServices standIn;
+  return gInstalled ? *gInstalled : standIn;
+}
+
+void SetServices(Services* replacement) { gInstalled = replacement; }
+
+ScopedServices::ScopedServices(Services& replacement) : previous_(gInstalled) {
+  gInstalled = &replacement;
+}
+ScopedServices::~ScopedServices() { gInstalled = previous_; }
+
+}  // namespace fw
