@@ -12,8 +12,8 @@
 #include "core/app/menu.h"
 #include "core/app/startup.h"
 #include "core/windows/about_wnd.h"
-#include "framework/ui/scripted_services.h"
 #include "framework/ui/window.h"
+#include "tests/support/scripted_services.h"
 
 namespace {
 

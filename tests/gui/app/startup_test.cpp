@@ -16,9 +16,9 @@
 #include "core/app/startup.h"
 #include "core/calc/scree.h"
 #include "core/windows/about_wnd.h"
-#include "framework/ui/exception_hook.h"
-#include "framework/ui/scripted_services.h"
+#include "framework/base/exception_hook.h"
 #include "framework/ui/window.h"
+#include "tests/support/scripted_services.h"
 
 using testing::ElementsAre;
 using testing::HasSubstr;

@@ -16,8 +16,8 @@
 
 #include "framework/ui/application.h"
 #include "framework/ui/controls.h"
-#include "framework/ui/scripted_services.h"
 #include "framework/ui/window.h"
+#include "tests/support/scripted_services.h"
 
 namespace fwtest {
 

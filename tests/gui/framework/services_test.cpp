@@ -10,7 +10,7 @@
 #include "framework/graphics/graphics.h"
 #include "framework/ui/pictures.h"
 #include "framework/ui/qt_services.h"
-#include "framework/ui/scripted_services.h"
+#include "tests/support/scripted_services.h"
 
 namespace {
 

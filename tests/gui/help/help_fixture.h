@@ -13,9 +13,9 @@
 #include "core/app/menu.h"
 #include "core/app/startup.h"
 #include "framework/ui/application.h"
-#include "framework/ui/scripted_services.h"
 #include "framework/ui/window.h"
 #include "help/description_wnd.h"
+#include "tests/support/scripted_services.h"
 
 class HelpWindowTest : public testing::Test {
  protected:

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "core/calc/module1.h"
-#include "framework/ui/exception_hook.h"
-#include "framework/ui/scripted_services.h"
+#include "framework/base/exception_hook.h"
 #include "plot/linegraph/line_graph.h"
 #include "tests/gui/linegraph/pixels.h"
+#include "tests/support/scripted_services.h"
 
 namespace {
 

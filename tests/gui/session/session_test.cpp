@@ -15,16 +15,16 @@
 #include <vector>
 
 #include "core/app/app.h"
-#include "core/app/startup.h"
 #include "core/app/default_window.h"
+#include "core/app/startup.h"
 #include "core/calc/module1.h"
 #include "core/windows/about_wnd.h"
 #include "core/windows/control_wnd.h"
 #include "framework/ui/pictures.h"
-#include "framework/ui/scripted_services.h"
 #include "framework/ui/window.h"
 #include "help/description_wnd.h"
 #include "plot/window/graph_wnd.h"
+#include "tests/support/scripted_services.h"
 
 namespace {
 

@@ -25,7 +25,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/ui/services.h"
+#include "framework/base/services.h"
 
 namespace fw {
 

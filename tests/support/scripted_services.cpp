@@ -1,9 +1,8 @@
-#include "framework/ui/scripted_services.h"
+#include "tests/support/scripted_services.h"
 
 #include <algorithm>
 
 #include "framework/graphics/graphics.h"
-#include "framework/ui/internal.h"
 #include "framework/ui/printing.h"
 #include "framework/ui/qt_services.h"
 
@@ -87,7 +86,7 @@ bool ScriptedServices::ExportPicture(const Picture& picture) {
   }
   calls_.push_back(call + *path);
   exported_ = std::make_shared<Picture>(picture.Image());
-  const QString file = ToQt(*path);
+  const QString file = QString::fromStdString(*path);
   const PictureFormat* format = FormatForPath(file);
   return format && WritePictureFile(picture.Image(), file, format->format, nullptr);
 }
