@@ -10,16 +10,13 @@
 
 #include "core/calc/module1.h"
 #include "core/calc/scree.h"
-#include "framework/ui/scripted_services.h"
 #include "framework/ui/window.h"
 #include "plot/window/graph_wnd.h"
 #include "plot/window/scree_plot.h"
+#include "tests/support/scripted_services.h"
+#include "tests/support/worked_example.h"
 
 namespace {
-
-const std::string kWorkedExample =
-    "5.43\r\n3.11\r\n2.24\r\n1.89\r\n1.52\r\n1.29\r\n.80\r\n.46\r\n.41\r\n.37\r\n"
-    ".35\r\n.33\r\n.30\r\n.28\r\n.25\r\n.24\r\n.21\r\n.20\r\n.18\r\n.15";
 
 // v eigenvalues falling from first, one per line.
 std::string Falling(int v, double first) {
