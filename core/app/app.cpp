@@ -6,9 +6,9 @@
 #include "core/app/default_window.h"
 #include "core/app/menu.h"
 #include "core/app/startup.h"
-#include "core/app/version.h"
 #include "core/calc/scree.h"
-#include "framework/ui/exception_hook.h"
+#include "core/version.h"
+#include "framework/base/exception_hook.h"
 
 namespace {
 

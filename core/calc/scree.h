@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/calc/module1.h"
+#include "core/version.h"
 
 struct ShortDateTime {
   std::string date;
@@ -28,5 +29,4 @@ bool CalculateScree(std::string_view variablesText, std::string_view eigenvalueT
 
 // The one-line notice that follows the product word in the report's banner
 // (and serves as the program's long version text).
-inline constexpr std::string_view kNotice =
-    "the standard error scree test";
+inline constexpr std::string_view kNotice = version::kNotice;

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/app/pictures.h"
-#include "core/app/version.h"
+#include "core/version.h"
 #include "core/windows/control_wnd.h"
 
 namespace {
