@@ -5,11 +5,11 @@
 #include "core/app/default_window.h"
 #include "core/app/menu.h"
 #include "core/windows/control_wnd.h"
+#include "framework/base/exception_hook.h"
+#include "framework/base/services.h"
 #include "framework/text/text.h"
-#include "framework/ui/exception_hook.h"
 #include "framework/ui/printing.h"
-#include "framework/ui/services.h"
-#include "help/help_text_bytes.h"
+#include "framework/ui/resources.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ constexpr double kPrintBlockWidth = 540;
 constexpr double kPrintBlockHeight = 720;
 
 std::string LoadHelpText() {
-  std::string text = fw::ReplaceLineEndings(HelpTextFileBytes(), fw::EndOfLine);
+  std::string text = fw::ReplaceLineEndings(fw::ResourceBytes(":/help/description.txt"), fw::EndOfLine);
   // The file ends its last line; the window's text does not.
   if (text.ends_with(fw::EndOfLine)) text.resize(text.size() - fw::EndOfLine.size());
   return text;
