@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "core/calc/scree.h"
+#include "tests/support/report_lines.h"
+#include "tests/support/worked_example.h"
 
 struct ScreeRun {
   Module1 results;
@@ -25,17 +27,3 @@ struct ScreeRun {
     return completed;
   }
 };
-
-// The twenty eigenvalues of the worked example, one per line.
-inline constexpr const char* kWorkedExample =
-    "5.43\r\n3.11\r\n2.24\r\n1.89\r\n1.52\r\n1.29\r\n.80\r\n.46\r\n.41\r\n.37\r\n"
-    ".35\r\n.33\r\n.30\r\n.28\r\n.25\r\n.24\r\n.21\r\n.20\r\n.18\r\n.15";
-
-// The lines of a report, without their CR LF endings.
-inline std::vector<std::string> ReportLines(const std::string& report) {
-  std::vector<std::string> lines;
-  std::size_t begin = 0;
-  for (std::size_t end; (end = report.find("\r\n", begin)) != std::string::npos; begin = end + 2)
-    lines.push_back(report.substr(begin, end - begin));
-  return lines;
-}

@@ -15,21 +15,12 @@
 #include "core/calc/scree.h"
 #include "framework/text/text.h"
 #include "help/description_wnd.h"
+#include "tests/support/report_lines.h"
+#include "tests/support/worked_example.h"
 
 using testing::ElementsAreArray;
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::string::size_type start = 0;
-  while (true) {
-    auto end = text.find("\r\n", start);
-    lines.push_back(text.substr(start, end - start));
-    if (end == std::string::npos) return lines;
-    start = end + 2;
-  }
-}
 
 // Index of the first line equal to text at or after from; fails the test if none.
 std::size_t IndexOf(const std::vector<std::string>& lines, const std::string& text,
@@ -38,11 +29,6 @@ std::size_t IndexOf(const std::vector<std::string>& lines, const std::string& te
   EXPECT_NE(found, lines.end()) << "no line \"" << text << "\"";
   return static_cast<std::size_t>(found - lines.begin());
 }
-
-const std::vector<std::string> kEigenvalues = {"5.43", "3.11", "2.24", "1.89", "1.52",
-                                               "1.29", ".80",  ".46",  ".41",  ".37",
-                                               ".35",  ".33",  ".30",  ".28",  ".25",
-                                               ".24",  ".21",  ".20",  ".18",  ".15"};
 
 struct ExampleRow {
   int order;
@@ -123,7 +109,7 @@ TEST(HelpText, IsTheProjectFileWithItsLineEndingsMadeCrLf) {
 }
 
 TEST(HelpText, HasItsPartsInOrder) {
-  auto lines = Lines(HelpText());
+  auto lines = ReportLines(HelpText());
   ASSERT_GE(lines.size(), 2u);
   EXPECT_EQ(lines[0], "Quarnel");
   EXPECT_EQ(lines[1], "");
@@ -143,7 +129,7 @@ TEST(HelpText, HasItsPartsInOrder) {
   // The eigenvalues, then two empty lines before the report block.
   EXPECT_EQ(std::vector<std::string>(lines.begin() + static_cast<long>(eigenvalues) + 1,
                                      lines.begin() + static_cast<long>(eigenvalues) + 21),
-            kEigenvalues);
+            kWorkedEigenvalues);
   EXPECT_EQ(rules, eigenvalues + 23);
   // After the block: two empty lines, the caution, two empty lines, References.
   auto afterBlock = rules + ExpectedBlock().size();
@@ -164,7 +150,7 @@ TEST(HelpText, HasItsPartsInOrder) {
 }
 
 TEST(HelpText, ExampleBlockMatchesItsLayoutCharacterForCharacter) {
-  auto lines = Lines(HelpText());
+  auto lines = ReportLines(HelpText());
   auto start = IndexOf(lines, std::string(32, '='));
   auto expected = ExpectedBlock();
   ASSERT_LE(start + expected.size(), lines.size());
@@ -179,7 +165,7 @@ TEST(HelpText, ExampleBlockMatchesItsLayoutCharacterForCharacter) {
 
 TEST(HelpText, ExampleNumbersAreWhatTheCalculationGives) {
   std::string input;
-  for (const auto& value : kEigenvalues) input += value + "\r\n";
+  for (const auto& value : kWorkedEigenvalues) input += value + "\r\n";
   Module1 results;
   std::vector<std::string> messages;
   bool completed = CalculateScree(

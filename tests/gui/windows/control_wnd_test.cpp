@@ -17,6 +17,7 @@
 #include "framework/ui/application.h"
 #include "help/description_wnd.h"
 #include "plot/window/graph_wnd.h"
+#include "tests/support/report_lines.h"
 #include "windows_fixture.h"
 
 using testing::ElementsAre;
@@ -26,17 +27,6 @@ using testing::StartsWith;
 namespace {
 
 constexpr const char* kGraphRefused = "MsgBox: Quarnel must be calculated before graph can be displayed.";
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::string::size_type start = 0, end;
-  while ((end = text.find("\r\n", start)) != std::string::npos) {
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
-}
 
 class ControlWndTest : public WindowsTest {
  protected:
@@ -52,7 +42,7 @@ class ControlWndTest : public WindowsTest {
 TEST_F(ControlWndTest, CalculateWritesTheWorkedExamplesReportIntoTheField) {
   Calculate("20", kWorkedExample);
   EXPECT_TRUE(script_.calls().empty());
-  const std::vector<std::string> lines = Lines(wnd_.EigenFld().Text());
+  const std::vector<std::string> lines = ReportLines(wnd_.EigenFld().Text());
   ASSERT_EQ(lines.size(), 27u);  // v + 7
   EXPECT_EQ(lines[0], "");
   EXPECT_THAT(lines[1], StartsWith("Quarnel"));
@@ -112,7 +102,7 @@ TEST_F(ControlWndTest, CalculateShowsItsMessagesInOrderForBadInput) {
   EXPECT_THAT(script_.calls(), ElementsAre("MsgBox: Please check the accuracy of Eigenvalue # 2.",
                                            "MsgBox: Please check the accuracy of Eigenvalue # 4.",
                                            "MsgBox: Please check the accuracy of Eigenvalue # 5."));
-  EXPECT_EQ(Lines(wnd_.EigenFld().Text()).size(), 12u);
+  EXPECT_EQ(ReportLines(wnd_.EigenFld().Text()).size(), 12u);
   EXPECT_EQ(module1().dirty, "y");
 }
 

@@ -18,8 +18,9 @@
 #include "core/app/startup.h"
 #include "core/calc/module1.h"
 #include "framework/ui/pictures.h"
-#include "framework/ui/scripted_services.h"
 #include "framework/ui/window.h"
+#include "tests/support/scripted_services.h"
+#include "tests/support/worked_example.h"
 
 class WindowsTest : public testing::Test {
  protected:
@@ -45,7 +46,3 @@ class WindowsTest : public testing::Test {
   fw::ScriptedServices script_;
 };
 
-// The twenty eigenvalues of the worked example, one per line.
-inline const std::string kWorkedExample =
-    "5.43\r\n3.11\r\n2.24\r\n1.89\r\n1.52\r\n1.29\r\n.80\r\n.46\r\n.41\r\n.37\r\n"
-    ".35\r\n.33\r\n.30\r\n.28\r\n.25\r\n.24\r\n.21\r\n.20\r\n.18\r\n.15";
