@@ -21,6 +21,7 @@
 #include "core/windows/about_wnd.h"
 #include "core/windows/control_wnd.h"
 #include "framework/ui/pictures.h"
+#include "framework/ui/qt_services.h"
 #include "framework/ui/window.h"
 #include "help/description_wnd.h"
 #include "plot/window/graph_wnd.h"
@@ -228,6 +229,7 @@ TEST(RandomSession, RulesHoldAfterEveryStep) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  fw::UseQtServices();
   testing::InitGoogleTest(&argc, argv);
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
