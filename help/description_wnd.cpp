@@ -74,7 +74,7 @@ void DescriptionWnd::Layout() {
                  .MinimumHeight = 64,
                  .MaximumWidth = 32000,
                  .MaximumHeight = 32000,
-                 .Type = 0,
+                 .Type = fw::WindowType::Document,
                  .Title = "Description",
                  .HasCloseButton = true,
                  .HasMinimizeButton = true,
@@ -96,7 +96,7 @@ void DescriptionWnd::CreateControls() {
   plain.Text = std::string(fw::EndOfLine);
   plain.FontName = "Courier";
   plain.FontSize = 10;
-  plain.TextAlignment = 0;
+  plain.TextAlignment = fw::Alignment::Default;
   plain.AllowStyledText = false;
   AddControl<fw::TextArea>("DescribeFld").SetProperties(plain);
 
@@ -106,7 +106,7 @@ void DescriptionWnd::CreateControls() {
   help.Text = HelpText();
   help.FontName = "Times";
   help.FontSize = 11;
-  help.TextAlignment = 1;
+  help.TextAlignment = fw::Alignment::Left;
   help.AllowStyledText = true;
   AddControl<fw::TextArea>("DescribeFld2").SetProperties(help);
 }

@@ -21,18 +21,18 @@ fw::Timer& AboutWnd::Timer1() const { return ControlAs<fw::Timer>("Timer1"); }
 
 void AboutWnd::Layout() {
   SetProperties({.Width = 300, .Height = 200, .MinimumWidth = 64, .MinimumHeight = 64,
-                 .MaximumWidth = 32000, .MaximumHeight = 32000, .Type = 2, .Title = "",
-                 .HasCloseButton = false, .HasMinimizeButton = false, .HasMaximizeButton = false,
-                 .Resizeable = false, .Visible = true, .HasBackgroundColor = true,
-                 .BackgroundColor = fw::RGB(255, 255, 255), .MenuBarVisible = true, .Left = 0,
-                 .Top = 0, .DefaultLocation = 0});
+                 .MaximumWidth = 32000, .MaximumHeight = 32000, .Type = fw::WindowType::ModalDialog,
+                 .Title = "", .HasCloseButton = false, .HasMinimizeButton = false,
+                 .HasMaximizeButton = false, .Resizeable = false, .Visible = true,
+                 .HasBackgroundColor = true, .BackgroundColor = fw::RGB(255, 255, 255),
+                 .MenuBarVisible = true, .Left = 0, .Top = 0, .DefaultLocation = 0});
 }
 
 void AboutWnd::CreateControls() {
   AddControl<fw::Label>("StaticText5")
       .SetProperties({.Left = 1, .Top = 185, .Width = 298, .Height = 13, .Text = NoticeLine(),
-                      .FontName = "System", .FontSize = 9, .Bold = false, .TextAlignment = 2,
-                      .TextColor = fw::RGB(0, 0, 216)});
+                      .FontName = "System", .FontSize = 9, .Bold = false,
+                      .TextAlignment = fw::Alignment::Center, .TextColor = fw::RGB(0, 0, 216)});
 
   // Disabled, so a click on the logo reaches the window's own MouseDown.
   auto& logo = AddControl<fw::Canvas>("Canvas1");
@@ -42,13 +42,13 @@ void AboutWnd::CreateControls() {
 
   AddControl<fw::Label>("StaticText1")
       .SetProperties({.Left = 1, .Top = 6, .Width = 298, .Height = 49, .Text = "Quarnel",
-                      .FontName = "System", .FontSize = 36, .Bold = true, .TextAlignment = 2,
-                      .TextColor = fw::RGB(0, 0, 200)});
+                      .FontName = "System", .FontSize = 36, .Bold = true,
+                      .TextAlignment = fw::Alignment::Center, .TextColor = fw::RGB(0, 0, 200)});
 
   // One shot, 4000 ms after the window is built; nothing restarts it, so an
   // About window shown later has no timer behind it.
   auto& timer = AddControl<fw::Timer>("Timer1");
-  timer.SetProperties({.Period = 4000, .RunMode = 1});
+  timer.SetProperties({.Period = 4000, .RunMode = fw::TimerMode::Single});
   timer.OnAction([this](fw::Timer& fired) { Timer1_Action(fired); });
 }
 

@@ -39,11 +39,11 @@ void ControlWnd::Layout() {
   // The maximum height (500) is below the height (550): the framework raises
   // it to the height so that nothing at the bottom is cut off.
   SetProperties({.Width = 500, .Height = 550, .MinimumWidth = 64, .MinimumHeight = 64,
-                 .MaximumWidth = 500, .MaximumHeight = 500, .Type = 0, .Title = "Quarnel",
-                 .HasCloseButton = true, .HasMinimizeButton = true, .HasMaximizeButton = false,
-                 .Resizeable = false, .Visible = true, .HasBackgroundColor = true,
-                 .BackgroundColor = kWhite, .MenuBarVisible = true, .Left = 0, .Top = 0,
-                 .DefaultLocation = 0});
+                 .MaximumWidth = 500, .MaximumHeight = 500, .Type = fw::WindowType::Document,
+                 .Title = "Quarnel", .HasCloseButton = true, .HasMinimizeButton = true,
+                 .HasMaximizeButton = false, .Resizeable = false, .Visible = true,
+                 .HasBackgroundColor = true, .BackgroundColor = kWhite, .MenuBarVisible = true,
+                 .Left = 0, .Top = 0, .DefaultLocation = 0});
 }
 
 // Controls are created in tab order; each is fully set up before the next.
@@ -57,19 +57,20 @@ void ControlWnd::CreateControls() {
 void ControlWnd::CreateEntryControls() {
   auto& variables = AddControl<fw::TextArea>("NVarsFld");
   variables.SetProperties({.Left = 224, .Top = 150, .Width = 50, .Height = 20,
-                           .FontName = "System", .FontSize = 11, .TextAlignment = 2,
-                           .Multiline = true, .HasVerticalScrollbar = false,
-                           .HasHorizontalScrollbar = false, .MaximumCharactersAllowed = 2,
-                           .ValidationMask = "##"});
+                           .FontName = "System", .FontSize = 11,
+                           .TextAlignment = fw::Alignment::Center, .Multiline = true,
+                           .HasVerticalScrollbar = false, .HasHorizontalScrollbar = false,
+                           .MaximumCharactersAllowed = 2, .ValidationMask = "##"});
   variables.OnKeyDown(
       [this](fw::TextArea& area, const std::string& key) { return NVarsFld_KeyDown(area, key); });
 
   // "Courier" resolves to a fixed-pitch face, so the report's columns line up.
   auto& eigenvalues = AddControl<fw::TextArea>("EigenFld");
   eigenvalues.SetProperties({.Left = 20, .Top = 210, .Width = 350, .Height = 300,
-                             .FontName = "Courier", .FontSize = 10, .TextAlignment = 1,
-                             .Multiline = true, .HasVerticalScrollbar = true,
-                             .HasHorizontalScrollbar = false, .AllowStyledText = true});
+                             .FontName = "Courier", .FontSize = 10,
+                             .TextAlignment = fw::Alignment::Left, .Multiline = true,
+                             .HasVerticalScrollbar = true, .HasHorizontalScrollbar = false,
+                             .AllowStyledText = true});
   eigenvalues.OnKeyDown(
       [this](fw::TextArea& area, const std::string& key) { return EigenFld_KeyDown(area, key); });
 
@@ -86,7 +87,7 @@ void ControlWnd::CreateEntryControls() {
   // drawn transparent on the white window they look the same and hide nothing.
   AddControl<fw::Label>("StaticText3")
       .SetProperties({.Left = 20, .Top = 192, .Width = 120, .Height = 19, .Text = "Eigenvalues",
-                      .FontName = "System", .FontSize = 12, .TextAlignment = 1,
+                      .FontName = "System", .FontSize = 12, .TextAlignment = fw::Alignment::Left,
                       .TextColor = kBlack, .Transparent = true});
 }
 
@@ -98,11 +99,11 @@ void ControlWnd::CreateHeading() {
 
   AddControl<fw::Label>("StaticText4")
       .SetProperties({.Left = 115, .Top = 1, .Width = 371, .Height = 50, .Text = "Quarnel",
-                      .FontName = "System", .FontSize = 36, .Bold = true, .TextAlignment = 2,
-                      .TextColor = kTitleBlue});
+                      .FontName = "System", .FontSize = 36, .Bold = true,
+                      .TextAlignment = fw::Alignment::Center, .TextColor = kTitleBlue});
   AddControl<fw::Label>("StaticText9")
       .SetProperties({.Left = 115, .Top = 48, .Width = 371, .Height = 20, .Text = kByLine,
-                      .FontName = "System", .FontSize = 10, .TextAlignment = 2,
+                      .FontName = "System", .FontSize = 10, .TextAlignment = fw::Alignment::Center,
                       .TextColor = kTitleBlue});
   AddControl<fw::Rectangle>("Rectangle1")
       .SetProperties({.Left = 115, .Top = 78, .Width = 371, .Height = 2,
@@ -111,7 +112,8 @@ void ControlWnd::CreateHeading() {
   AddControl<fw::Label>("StaticText1")
       .SetProperties({.Left = 20, .Top = 150, .Width = 210, .Height = 20,
                       .Text = "Number of variables (3-99):", .FontName = "System", .FontSize = 14,
-                      .Bold = true, .TextAlignment = 1, .TextColor = kBlack, .Transparent = true});
+                      .Bold = true, .TextAlignment = fw::Alignment::Left, .TextColor = kBlack,
+                      .Transparent = true});
 }
 
 // Print, Graph and the help icon (tab order 10 to 12).

@@ -7,7 +7,8 @@
 //
 //   fw::services().Beep();
 //   fw::services().MsgBox("Nothing to print.");
-//   if (fw::services().MsgBox("Are you sure?", 36, "") == fw::kAnswerYes) ...
+//   if (fw::services().MsgBox("Are you sure?", fw::MsgBoxButtons::YesNoQuestion, "") ==
+//       fw::MsgBoxAnswer::Yes) ...
 //   if (auto page = fw::services().OpenPrinterDialog()) page->graphics()...
 #pragma once
 
@@ -21,11 +22,10 @@ namespace fw {
 class Picture;
 class PageSurface;
 
-// MsgBox buttons: 36 is Yes and No (4) with the question icon (32).
-inline constexpr Integer kYesNoQuestion = 36;
-inline constexpr Integer kAnswerOk = 1;
-inline constexpr Integer kAnswerYes = 6;
-inline constexpr Integer kAnswerNo = 7;
+// MsgBox buttons and answers by their codes: 36 is Yes and No (4) with the
+// question icon (32).
+enum class MsgBoxButtons : Integer { Ok = 0, YesNoQuestion = 36 };
+enum class MsgBoxAnswer : Integer { Ok = 1, Yes = 6, No = 7 };
 
 class Services {
  public:
@@ -33,9 +33,10 @@ class Services {
 
   // A modal box with the text and an OK button.
   virtual void MsgBox(const std::string& text) = 0;
-  // With buttons 36: Yes and No with a question icon, answering 6 for Yes and
-  // 7 for No; any other buttons value shows OK and answers 1.
-  virtual Integer MsgBox(const std::string& text, Integer buttons, const std::string& title) = 0;
+  // YesNoQuestion shows Yes and No with a question icon and answers Yes or No;
+  // Ok shows OK and answers Ok.
+  virtual MsgBoxAnswer MsgBox(const std::string& text, MsgBoxButtons buttons,
+                              const std::string& title) = 0;
   virtual void Beep() = 0;
   // The printer dialog without page setup: a page surface, or null when cancelled.
   virtual std::shared_ptr<PageSurface> OpenPrinterDialog() = 0;

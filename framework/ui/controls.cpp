@@ -16,14 +16,6 @@ namespace {
 
 QColor ToQColor(Color c) { return QColor(c.red, c.green, c.blue); }
 
-Qt::Alignment HorizontalAlignment(Integer code) {
-  switch (code) {
-    case 2: return Qt::AlignHCenter;
-    case 3: return Qt::AlignRight;
-    default: return Qt::AlignLeft;
-  }
-}
-
 }  // namespace
 
 Control::Control(Window& window, std::string name) : window_(window), name_(std::move(name)) {}
@@ -181,7 +173,7 @@ Timer::Timer(Window& window, std::string name)
   // Coarse timers may fire 5 % early at periods of seconds.
   timer_->setTimerType(Qt::PreciseTimer);
   QObject::connect(timer_, &QTimer::timeout, timer_, [this] {
-    if (layout_.RunMode == 1) layout_.RunMode = 0;
+    if (layout_.RunMode == TimerMode::Single) layout_.RunMode = TimerMode::Off;
     if (action_) RunGuarded(Name() + ".Action", [this] { action_(*this); });
   });
 }
@@ -191,8 +183,8 @@ Timer::~Timer() = default;
 void Timer::SetProperties(const TimerLayout& layout) {
   layout_ = layout;
   timer_->stop();
-  if (layout.RunMode == 0 || layout.Period < 0) return;
-  timer_->setSingleShot(layout.RunMode == 1);
+  if (layout.RunMode == TimerMode::Off || layout.Period < 0) return;
+  timer_->setSingleShot(layout.RunMode == TimerMode::Single);
   timer_->start(ToInt(layout.Period));
 }
 

@@ -3,7 +3,8 @@
 //
 //   auto& field = AddControl<fw::TextArea>("NVarsFld");
 //   field.SetProperties({.Left = 224, .Top = 150, .Width = 50, .Height = 20,
-//                        .FontName = "System", .FontSize = 11, .TextAlignment = 2,
+//                        .FontName = "System", .FontSize = 11,
+//                        .TextAlignment = fw::Alignment::Center,
 //                        .HasVerticalScrollbar = false, .MaximumCharactersAllowed = 2,
 //                        .ValidationMask = "##"});
 //   field.OnKeyDown([this](fw::TextArea& area, const std::string& key) {
@@ -67,6 +68,8 @@ class Control {
   std::string name_;
 };
 
+// Horizontal text alignment, by its layout code; the default is left.
+enum class Alignment : Integer { Default = 0, Left = 1, Center = 2, Right = 3 };
 
 struct TextAreaLayout {
   Integer Left = 0, Top = 0, Width = 100, Height = 100;
@@ -74,7 +77,7 @@ struct TextAreaLayout {
   std::string FontName = "System";
   Integer FontSize = 0;
   bool Bold = false;
-  Integer TextAlignment = 0;  // 0 framework default (left), 1 left, 2 centred, 3 right
+  Alignment TextAlignment = Alignment::Default;
   Color TextColor = RGB(0, 0, 0);
   Color BackgroundColor = RGB(255, 255, 255);
   bool HasBorder = true;
@@ -183,7 +186,7 @@ struct LabelLayout {
   std::string FontName = "System";
   Integer FontSize = 0;
   bool Bold = false;
-  Integer TextAlignment = 0;  // 0 framework default (left), 1 left, 2 centred, 3 right
+  Alignment TextAlignment = Alignment::Default;
   Color TextColor = RGB(0, 0, 0);
   bool Transparent = false;
   bool Enabled = true;
@@ -267,10 +270,12 @@ class Rectangle : public Control {
   RectangleLayout layout_;
 };
 
-// 0 off, 1 fires once, 2 fires every period.
+// By its layout code: off, firing once, or firing every period.
+enum class TimerMode : Integer { Off = 0, Single = 1, Multiple = 2 };
+
 struct TimerLayout {
   Integer Period = 1000;  // milliseconds
-  Integer RunMode = 0;
+  TimerMode RunMode = TimerMode::Off;
 };
 
 // A precise timer owned by its window; setting the properties (re)starts it.
@@ -284,7 +289,7 @@ class Timer : public Control {
   void SetProperties(const TimerLayout& layout);
   void OnAction(ActionHandler handler);
   Integer Period() const { return layout_.Period; }
-  Integer RunMode() const { return layout_.RunMode; }
+  TimerMode RunMode() const { return layout_.RunMode; }
   bool IsRunning() const;
 
   QWidget* widget() const override { return nullptr; }

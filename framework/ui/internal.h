@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "framework/text/text.h"
 #include "framework/ui/menu.h"
 
 class QAction;
@@ -19,6 +20,7 @@ namespace fw {
 
 class Window;
 class TextArea;
+enum class Alignment : Integer;
 
 struct MenuItem::Ui {
   QPointer<QAction> action;  // a leaf's action, or a menu's menuAction
@@ -31,6 +33,7 @@ std::string FromQt(const QString& text);
 // size 0 the framework's default (12 pixels).
 QFont MakeFont(const std::string& family, long long pixelSize, bool bold);
 int ToInt(long long value);  // clamped to the int range
+Qt::Alignment HorizontalAlignment(Alignment alignment);
 
 // The hidden widget that parents the shared menus and actions; freed before
 // the QApplication goes, with every window.

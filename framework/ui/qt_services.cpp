@@ -93,13 +93,14 @@ QString ExportPictureTo(const QImage& image, QString path, const QString& chosen
   return WritePictureFile(image, path, format->format, error) ? path : QString();
 }
 
-void QtServices::MsgBox(const std::string& text) { MsgBox(text, 0, ""); }
+void QtServices::MsgBox(const std::string& text) { MsgBox(text, MsgBoxButtons::Ok, ""); }
 
-Integer QtServices::MsgBox(const std::string& text, Integer buttons, const std::string& title) {
-  const bool yesNo = buttons == kYesNoQuestion;
+MsgBoxAnswer QtServices::MsgBox(const std::string& text, MsgBoxButtons buttons,
+                                const std::string& title) {
+  const bool yesNo = buttons == MsgBoxButtons::YesNoQuestion;
   if (Headless()) {
     std::fprintf(stderr, "MsgBox: %s\n", text.c_str());
-    return yesNo ? kAnswerNo : kAnswerOk;
+    return yesNo ? MsgBoxAnswer::No : MsgBoxAnswer::Ok;
   }
   qCInfo(lcDialogs, "message box: %s", text.c_str());
   QPointer<QMessageBox> box =
@@ -108,8 +109,8 @@ Integer QtServices::MsgBox(const std::string& text, Integer buttons, const std::
                       DialogParent());
   const int answer = box->exec();
   delete box;
-  if (!yesNo) return kAnswerOk;
-  return answer == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
+  if (!yesNo) return MsgBoxAnswer::Ok;
+  return answer == QMessageBox::Yes ? MsgBoxAnswer::Yes : MsgBoxAnswer::No;
 }
 
 void QtServices::Beep() { QApplication::beep(); }

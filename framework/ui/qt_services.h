@@ -33,7 +33,8 @@ void UseQtServices();
 class QtServices : public Services {
  public:
   void MsgBox(const std::string& text) override;
-  Integer MsgBox(const std::string& text, Integer buttons, const std::string& title) override;
+  MsgBoxAnswer MsgBox(const std::string& text, MsgBoxButtons buttons,
+                      const std::string& title) override;
   void Beep() override;
   std::shared_ptr<PageSurface> OpenPrinterDialog() override;
   bool ExportPicture(const Picture& picture) override;

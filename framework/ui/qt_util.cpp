@@ -5,6 +5,7 @@
 
 #include <limits>
 
+#include "framework/ui/controls.h"
 #include "framework/ui/internal.h"
 #include "framework/ui/window.h"
 
@@ -20,6 +21,16 @@ int ToInt(long long value) {
   if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
   if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
   return static_cast<int>(value);
+}
+
+Qt::Alignment HorizontalAlignment(Alignment alignment) {
+  switch (alignment) {
+    case Alignment::Center: return Qt::AlignHCenter;
+    case Alignment::Right: return Qt::AlignRight;
+    case Alignment::Default:
+    case Alignment::Left: break;
+  }
+  return Qt::AlignLeft;
 }
 
 QFont MakeFont(const std::string& family, long long pixelSize, bool bold) {

@@ -164,9 +164,7 @@ void TextArea::SetProperties(const TextAreaLayout& layout) {
   e.setFont(MakeFont(layout.FontName, layout.FontSize, layout.Bold));
   e.document()->setDefaultFont(e.font());
   QTextOption option = e.document()->defaultTextOption();
-  option.setAlignment(layout.TextAlignment == 2   ? Qt::AlignHCenter
-                      : layout.TextAlignment == 3 ? Qt::AlignRight
-                                                  : Qt::AlignLeft);
+  option.setAlignment(HorizontalAlignment(layout.TextAlignment));
   e.document()->setDefaultTextOption(option);
   QPalette palette = e.palette();
   const Color text = layout.TextColor, back = layout.BackgroundColor;

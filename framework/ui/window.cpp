@@ -55,11 +55,12 @@ std::vector<QPointer<Reaper>>& Closed() {
 }
 
 Qt::WindowFlags FlagsFor(const WindowLayout& layout) {
-  Qt::WindowFlags flags = (layout.Type == 2 ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
+  const bool dialog = layout.Type == WindowType::ModalDialog;
+  Qt::WindowFlags flags = (dialog ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
   if (layout.HasCloseButton) flags |= Qt::WindowCloseButtonHint;
-  if (layout.HasMinimizeButton && layout.Type != 2) flags |= Qt::WindowMinimizeButtonHint;
-  if (layout.HasMaximizeButton && layout.Type != 2 && layout.Resizeable)
+  if (layout.HasMinimizeButton && !dialog) flags |= Qt::WindowMinimizeButtonHint;
+  if (layout.HasMaximizeButton && !dialog && layout.Resizeable)
     flags |= Qt::WindowMaximizeButtonHint;
   return flags;
 }
@@ -181,7 +182,7 @@ const std::shared_ptr<MenuItem>& Window::menuBar() const { return impl_->menuBar
 
 bool Window::MenuBarVisible() const {
   // Dialog frames show no menu bar on this platform; their shortcuts still act.
-  return impl_->layout.MenuBarVisible && impl_->layout.Type != 2;
+  return impl_->layout.MenuBarVisible && impl_->layout.Type != WindowType::ModalDialog;
 }
 
 void Window::AddMenuHandler(std::string itemName, MenuHandler handler) {

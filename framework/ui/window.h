@@ -7,7 +7,9 @@
 //    public:
 //     static AboutWnd& Instance() { return fw::ImplicitWindow<AboutWnd>(); }
 //    protected:
-//     void Layout() override { SetProperties({.Width = 300, .Height = 200, .Type = 2}); }
+//     void Layout() override {
+//       SetProperties({.Width = 300, .Height = 200, .Type = fw::WindowType::ModalDialog});
+//     }
 //     void CreateControls() override {
 //       auto& title = AddControl<fw::Label>("StaticText1");
 //       title.SetProperties({.Left = 1, .Top = 6, .Width = 298, .Height = 49,
@@ -49,6 +51,9 @@ namespace fw {
 
 class Control;
 
+// The frame a window gets, by its layout code.
+enum class WindowType : Integer { Document = 0, ModalDialog = 2 };
+
 // Window property block. Sizes are the content area in pixels, without the
 // menu bar. A maximum below the window's size is raised to that size, so no
 // control is cut off.
@@ -59,7 +64,7 @@ struct WindowLayout {
   Integer MinimumHeight = 64;
   Integer MaximumWidth = 32000;
   Integer MaximumHeight = 32000;
-  Integer Type = 0;  // 0 document window, 2 modal-dialog frame
+  WindowType Type = WindowType::Document;
   std::string Title = "";
   bool HasCloseButton = true;
   bool HasMinimizeButton = true;

@@ -36,7 +36,7 @@ fw::PushButton& GraphWnd::PrintBtn() const { return ControlAs<fw::PushButton>("P
 // plot is unsaved.
 void GraphWnd::Layout() {
   SetProperties({.Width = 640, .Height = 500, .MinimumWidth = 64, .MinimumHeight = 64,
-                 .MaximumWidth = 32000, .MaximumHeight = 32000, .Type = 0,
+                 .MaximumWidth = 32000, .MaximumHeight = 32000, .Type = fw::WindowType::Document,
                  .Title = "Quarnel Graph", .HasCloseButton = false, .HasMinimizeButton = true,
                  .HasMaximizeButton = false, .Resizeable = false, .Visible = true,
                  .HasBackgroundColor = false, .BackgroundColor = fw::RGB(255, 255, 255),
@@ -76,9 +76,9 @@ void GraphWnd::Canvas1_Open(fw::Canvas& canvas) {
 void GraphWnd::CloseBtn_Action(fw::PushButton& /*button*/) {
   Module1& results = module1();
   if (results.dirty == "y") {
-    const fw::Integer answer =
-        fw::services().MsgBox("Are you sure you want to erase this graph", fw::kYesNoQuestion, "");
-    if (answer != fw::kAnswerYes) {
+    const fw::MsgBoxAnswer answer = fw::services().MsgBox(
+        "Are you sure you want to erase this graph", fw::MsgBoxButtons::YesNoQuestion, "");
+    if (answer != fw::MsgBoxAnswer::Yes) {
       fw::services().Beep();
       results.dirty = "y";
       return;

@@ -27,7 +27,7 @@ std::optional<T> Next(std::deque<std::optional<T>>& queue, bool& scripted) {
 ScriptedServices::ScriptedServices() : installed_(*this) {}
 ScriptedServices::~ScriptedServices() = default;
 
-void ScriptedServices::AnswerMsgBox(Integer answer) { msgBoxAnswers_.push_back(answer); }
+void ScriptedServices::AnswerMsgBox(MsgBoxAnswer answer) { msgBoxAnswers_.push_back(answer); }
 void ScriptedServices::AnswerPrinterDialog(const std::string& pdfPath) {
   printerAnswers_.emplace_back(pdfPath);
 }
@@ -48,9 +48,10 @@ std::vector<std::string> ScriptedServices::CallsStartingWith(const std::string& 
 
 void ScriptedServices::MsgBox(const std::string& text) { calls_.push_back("MsgBox: " + text); }
 
-Integer ScriptedServices::MsgBox(const std::string& text, Integer buttons, const std::string&) {
-  const bool yesNo = buttons == kYesNoQuestion;
-  Integer answer = yesNo ? kAnswerNo : kAnswerOk;
+MsgBoxAnswer ScriptedServices::MsgBox(const std::string& text, MsgBoxButtons buttons,
+                                      const std::string&) {
+  const bool yesNo = buttons == MsgBoxButtons::YesNoQuestion;
+  MsgBoxAnswer answer = yesNo ? MsgBoxAnswer::No : MsgBoxAnswer::Ok;
   std::string note;
   if (!msgBoxAnswers_.empty()) {
     answer = msgBoxAnswers_.front();
@@ -58,8 +59,8 @@ Integer ScriptedServices::MsgBox(const std::string& text, Integer buttons, const
   } else if (yesNo) {
     note = " (unscripted)";
   }
-  calls_.push_back("MsgBox " + std::to_string(buttons) + ": " + text + " -> " +
-                   std::to_string(answer) + note);
+  calls_.push_back("MsgBox " + std::to_string(static_cast<Integer>(buttons)) + ": " + text +
+                   " -> " + std::to_string(static_cast<Integer>(answer)) + note);
   return answer;
 }
 

@@ -3,7 +3,7 @@
 // question gets a safe default (No, cancel) and is marked "(unscripted)".
 //
 //   fw::ScriptedServices script;            // installs itself for its lifetime
-//   script.AnswerMsgBox(fw::kAnswerYes);
+//   script.AnswerMsgBox(fw::MsgBoxAnswer::Yes);
 //   script.AnswerPrinterDialog("/tmp/out.pdf");   // or script.CancelPrinterDialog()
 //   ... drive the window ...
 //   EXPECT_THAT(script.calls(), ElementsAre("Beep", "MsgBox: Nothing to print."));
@@ -35,7 +35,7 @@ class ScriptedServices : public Services {
   ~ScriptedServices() override;
 
   // Answers for the next MsgBox with buttons, in order.
-  void AnswerMsgBox(Integer answer);
+  void AnswerMsgBox(MsgBoxAnswer answer);
   // The next printer dialog gives a PDF page surface writing to that file.
   void AnswerPrinterDialog(const std::string& pdfPath);
   void CancelPrinterDialog();
@@ -57,7 +57,8 @@ class ScriptedServices : public Services {
   const std::vector<std::string>& exceptions() const { return exceptions_; }
 
   void MsgBox(const std::string& text) override;
-  Integer MsgBox(const std::string& text, Integer buttons, const std::string& title) override;
+  MsgBoxAnswer MsgBox(const std::string& text, MsgBoxButtons buttons,
+                      const std::string& title) override;
   void Beep() override;
   std::shared_ptr<PageSurface> OpenPrinterDialog() override;
   bool ExportPicture(const Picture& picture) override;
@@ -67,7 +68,7 @@ class ScriptedServices : public Services {
 
  private:
   std::vector<std::string> calls_;
-  std::deque<Integer> msgBoxAnswers_;
+  std::deque<MsgBoxAnswer> msgBoxAnswers_;
   std::deque<std::optional<std::string>> printerAnswers_;
   std::deque<std::optional<std::string>> exportAnswers_;
   std::shared_ptr<Picture> clipboard_;

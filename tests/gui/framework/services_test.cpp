@@ -90,14 +90,17 @@ TEST(ScriptedServices, RecordsEveryCallInOrderAndAnswersFromItsQueues) {
   const std::string png = QDir(dir.path()).filePath("plot.png").toStdString();
   fw::ScriptedServices script;
   EXPECT_EQ(&fw::services(), &script);
-  script.AnswerMsgBox(fw::kAnswerYes);
+  script.AnswerMsgBox(fw::MsgBoxAnswer::Yes);
   script.CancelPrinterDialog();
   script.AnswerExport(png);
 
   fw::services().Beep();
   fw::services().MsgBox("Nothing to print.");
-  EXPECT_EQ(fw::services().MsgBox("Are you sure you want to erase this graph", 36, ""), 6);
-  EXPECT_EQ(fw::services().MsgBox("Again?", 36, ""), fw::kAnswerNo);
+  EXPECT_EQ(fw::services().MsgBox("Are you sure you want to erase this graph",
+                                  fw::MsgBoxButtons::YesNoQuestion, ""),
+            fw::MsgBoxAnswer::Yes);
+  EXPECT_EQ(fw::services().MsgBox("Again?", fw::MsgBoxButtons::YesNoQuestion, ""),
+            fw::MsgBoxAnswer::No);
   EXPECT_EQ(fw::services().OpenPrinterDialog(), nullptr);
   EXPECT_TRUE(fw::services().ExportPicture(*Quarters()));
   fw::services().SetClipboardPicture(*Quarters());

@@ -114,8 +114,9 @@ TEST_F(FrameworkTest, ResizableWindowKeepsItsSizeAboveAMaximumBelowIt) {
 }
 
 TEST_F(FrameworkTest, DialogFrameHasNoCloseBoxAndIgnoresTheWindowSystemsClose) {
-  W1::setup.layout = {.Width = 300, .Height = 200, .Type = 2, .HasCloseButton = false,
-                      .HasMinimizeButton = false, .HasMaximizeButton = false};
+  W1::setup.layout = {.Width = 300, .Height = 200, .Type = fw::WindowType::ModalDialog,
+                      .HasCloseButton = false, .HasMinimizeButton = false,
+                      .HasMaximizeButton = false};
   W1& window = W1::Instance();
   EXPECT_EQ(window.widget()->windowFlags() & Qt::WindowType_Mask, Qt::Dialog);
   EXPECT_FALSE(window.widget()->windowFlags() & Qt::WindowCloseButtonHint);
@@ -162,7 +163,8 @@ TEST_F(FrameworkTest, ControlsDrawWhatTheirPropertiesSay) {
     canvas.SetProperties({.Left = 100, .Top = 10, .Width = 40, .Height = 40});
     window.Add<fw::Label>("StaticText4").SetProperties(
         {.Left = 10, .Top = 60, .Width = 180, .Height = 50, .Text = "Quarnel", .FontSize = 36,
-         .Bold = true, .TextAlignment = 2, .TextColor = fw::RGB(0, 0, 200)});
+         .Bold = true, .TextAlignment = fw::Alignment::Center,
+         .TextColor = fw::RGB(0, 0, 200)});
   };
   W1& window = W1::Instance();
   const QImage shot = window.content()->grab().toImage();
@@ -226,7 +228,7 @@ TEST_F(FrameworkTest, OneShotTimerFiresOnceOnTime) {
   std::vector<qint64> fired;
   W1::setup.controls = [&](fw::Window& w) {
     auto& timer = static_cast<W1&>(w).Add<fw::Timer>("Timer1");
-    timer.SetProperties({.Period = 200, .RunMode = 1});
+    timer.SetProperties({.Period = 200, .RunMode = fw::TimerMode::Single});
     timer.OnAction([&](fw::Timer&) { fired.push_back(clock.elapsed()); });
   };
   clock.start();

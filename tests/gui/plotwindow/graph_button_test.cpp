@@ -75,7 +75,7 @@ TEST_F(GraphButtonTest, GraphRefusesAfterAnEraseUntilTheNextCalculation) {
   GraphWnd* plot = PressGraph();
   ASSERT_NE(plot, nullptr);
   main_.Hide();
-  script_.AnswerMsgBox(fw::kAnswerYes);
+  script_.AnswerMsgBox(fw::MsgBoxAnswer::Yes);
   plot->CloseBtn().Push();
   Settle();
   EXPECT_EQ(fw::LiveInstance<GraphWnd>(), nullptr);

@@ -110,8 +110,8 @@ TEST_F(GraphWndTest, EveryTransitionOfTheResultsFlag) {
   auto copy = [](GraphWnd& w) -> fw::PushButton& { return w.CopyBtn(); };
   auto save = [](GraphWnd& w) -> fw::PushButton& { return w.SaveBtn(); };
   auto print = [](GraphWnd& w) -> fw::PushButton& { return w.PrintBtn(); };
-  auto yes = [](fw::ScriptedServices& s) { s.AnswerMsgBox(fw::kAnswerYes); };
-  auto no = [](fw::ScriptedServices& s) { s.AnswerMsgBox(fw::kAnswerNo); };
+  auto yes = [](fw::ScriptedServices& s) { s.AnswerMsgBox(fw::MsgBoxAnswer::Yes); };
+  auto no = [](fw::ScriptedServices& s) { s.AnswerMsgBox(fw::MsgBoxAnswer::No); };
   auto cancelExport = [](fw::ScriptedServices& s) { s.CancelExport(); };
   auto cancelPrint = [](fw::ScriptedServices& s) { s.CancelPrinterDialog(); };
   const std::vector<Row> rows = {
@@ -147,8 +147,8 @@ TEST_F(GraphWndTest, EveryTransitionOfTheResultsFlag) {
 
 TEST_F(GraphWndTest, CloseAnsweredNoAsksAgainNextTime) {
   GraphWnd& wnd = Open();
-  script_.AnswerMsgBox(fw::kAnswerNo);
-  script_.AnswerMsgBox(fw::kAnswerYes);
+  script_.AnswerMsgBox(fw::MsgBoxAnswer::No);
+  script_.AnswerMsgBox(fw::MsgBoxAnswer::Yes);
   wnd.CloseBtn().Push();
   ASSERT_TRUE(IsOpen());
   wnd.CloseBtn().Push();

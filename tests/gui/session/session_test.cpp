@@ -96,7 +96,8 @@ class Session {
 
   void CloseGraph(GraphWnd& graph) {
     const bool yes = Chance(0.5);
-    if (dirtyBefore_ == "y") script_.AnswerMsgBox(yes ? fw::kAnswerYes : fw::kAnswerNo);
+    if (dirtyBefore_ == "y")
+      script_.AnswerMsgBox(yes ? fw::MsgBoxAnswer::Yes : fw::MsgBoxAnswer::No);
     graph.CloseBtn().Push();
     Settle();
     if (dirtyBefore_ == "y" && !yes) {
