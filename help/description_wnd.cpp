@@ -50,12 +50,6 @@ const std::string& HelpText() {
 
 DescriptionWnd& DescriptionWnd::Instance() { return fw::ImplicitWindow<DescriptionWnd>(); }
 
-fw::TextArea& DescriptionWnd::DescribeFld() const { return ControlAs<fw::TextArea>("DescribeFld"); }
-
-fw::TextArea& DescriptionWnd::DescribeFld2() const {
-  return ControlAs<fw::TextArea>("DescribeFld2");
-}
-
 std::shared_ptr<fw::MenuItem> DescriptionWnd::ControlMenuItem() const {
   return ItemOf(*this, "ControlMenuItem");
 }
@@ -98,7 +92,7 @@ void DescriptionWnd::CreateControls() {
   plain.FontSize = 10;
   plain.TextAlignment = fw::Alignment::Default;
   plain.AllowStyledText = false;
-  AddControl<fw::TextArea>("DescribeFld").SetProperties(plain);
+  AddControl(describeFld_, "DescribeFld").SetProperties(plain);
 
   fw::TextAreaLayout help = DescriptionAreaLayout();
   help.Width = 429;
@@ -108,7 +102,7 @@ void DescriptionWnd::CreateControls() {
   help.FontSize = 11;
   help.TextAlignment = fw::Alignment::Left;
   help.AllowStyledText = true;
-  AddControl<fw::TextArea>("DescribeFld2").SetProperties(help);
+  AddControl(describeFld2_, "DescribeFld2").SetProperties(help);
 }
 
 void DescriptionWnd::AddMenuHandlers() {

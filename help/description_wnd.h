@@ -20,8 +20,8 @@ class DescriptionWnd : public fw::Window {
   static DescriptionWnd& Instance();
 
   // The plain area underneath and the area that shows the help text.
-  fw::TextArea& DescribeFld() const;
-  fw::TextArea& DescribeFld2() const;
+  fw::TextArea& DescribeFld() const { return *describeFld_; }
+  fw::TextArea& DescribeFld2() const { return *describeFld2_; }
 
   // The items of those names in this window's menu bar; throw
   // fw::NilObjectException when there is no bar or no such item.
@@ -40,6 +40,10 @@ class DescriptionWnd : public fw::Window {
   void Layout() override;
   void CreateControls() override;
   void AddMenuHandlers() override;
+
+ private:
+  fw::ControlHandle<fw::TextArea> describeFld_;
+  fw::ControlHandle<fw::TextArea> describeFld2_;
 };
 
 // The help text as the window holds it: CR LF between lines, no line ending

@@ -14,11 +14,6 @@ std::string NoticeLine() {
 
 }  // namespace
 
-fw::Label& AboutWnd::StaticText5() const { return ControlAs<fw::Label>("StaticText5"); }
-fw::Canvas& AboutWnd::Canvas1() const { return ControlAs<fw::Canvas>("Canvas1"); }
-fw::Label& AboutWnd::StaticText1() const { return ControlAs<fw::Label>("StaticText1"); }
-fw::Timer& AboutWnd::Timer1() const { return ControlAs<fw::Timer>("Timer1"); }
-
 void AboutWnd::Layout() {
   SetProperties({.Width = 300, .Height = 200, .MinimumWidth = 64, .MinimumHeight = 64,
                  .MaximumWidth = 32000, .MaximumHeight = 32000, .Type = fw::WindowType::ModalDialog,
@@ -29,25 +24,25 @@ void AboutWnd::Layout() {
 }
 
 void AboutWnd::CreateControls() {
-  AddControl<fw::Label>("StaticText5")
+  AddControl(staticText5_, "StaticText5")
       .SetProperties({.Left = 1, .Top = 185, .Width = 298, .Height = 13, .Text = NoticeLine(),
                       .FontName = "System", .FontSize = 9, .Bold = false,
                       .TextAlignment = fw::Alignment::Center, .TextColor = fw::RGB(0, 0, 216)});
 
   // Disabled, so a click on the logo reaches the window's own MouseDown.
-  auto& logo = AddControl<fw::Canvas>("Canvas1");
+  auto& logo = AddControl(canvas1_, "Canvas1");
   logo.SetBackdrop(Quarnel());
   logo.SetProperties({.Left = 111, .Top = 63, .Width = 78, .Height = 78, .Transparent = true,
                       .Enabled = false});
 
-  AddControl<fw::Label>("StaticText1")
+  AddControl(staticText1_, "StaticText1")
       .SetProperties({.Left = 1, .Top = 6, .Width = 298, .Height = 49, .Text = "Quarnel",
                       .FontName = "System", .FontSize = 36, .Bold = true,
                       .TextAlignment = fw::Alignment::Center, .TextColor = fw::RGB(0, 0, 200)});
 
   // One shot, 4000 ms after the window is built; nothing restarts it, so an
   // About window shown later has no timer behind it.
-  auto& timer = AddControl<fw::Timer>("Timer1");
+  auto& timer = AddControl(timer1_, "Timer1");
   timer.SetProperties({.Period = 4000, .RunMode = fw::TimerMode::Single});
   timer.OnAction([this](fw::Timer& fired) { Timer1_Action(fired); });
 }

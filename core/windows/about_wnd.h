@@ -14,10 +14,10 @@ class AboutWnd : public fw::Window {
   // The one About window, built (and shown) on first use.
   static AboutWnd& Instance() { return fw::ImplicitWindow<AboutWnd>(); }
 
-  fw::Label& StaticText5() const;
-  fw::Canvas& Canvas1() const;
-  fw::Label& StaticText1() const;
-  fw::Timer& Timer1() const;
+  fw::Label& StaticText5() const { return *staticText5_; }
+  fw::Canvas& Canvas1() const { return *canvas1_; }
+  fw::Label& StaticText1() const { return *staticText1_; }
+  fw::Timer& Timer1() const { return *timer1_; }
 
   void Timer1_Action(fw::Timer& timer);
   bool Event_KeyDown(const std::string& key) override;
@@ -30,4 +30,9 @@ class AboutWnd : public fw::Window {
  private:
   // Hides this window and brings the main window (built on first use) forward.
   void GiveWay();
+
+  fw::ControlHandle<fw::Label> staticText5_;
+  fw::ControlHandle<fw::Canvas> canvas1_;
+  fw::ControlHandle<fw::Label> staticText1_;
+  fw::ControlHandle<fw::Timer> timer1_;
 };

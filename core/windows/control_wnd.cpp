@@ -19,22 +19,6 @@ constexpr const char* kByLine = "The standard error scree test for the number of
 
 }  // namespace
 
-fw::TextArea& ControlWnd::NVarsFld() const { return ControlAs<fw::TextArea>("NVarsFld"); }
-fw::TextArea& ControlWnd::EigenFld() const { return ControlAs<fw::TextArea>("EigenFld"); }
-fw::PushButton& ControlWnd::ClearBtn() const { return ControlAs<fw::PushButton>("ClearBtn"); }
-fw::PushButton& ControlWnd::CalculateBtn() const {
-  return ControlAs<fw::PushButton>("CalculateBtn");
-}
-fw::Label& ControlWnd::StaticText3() const { return ControlAs<fw::Label>("StaticText3"); }
-fw::Canvas& ControlWnd::Canvas3() const { return ControlAs<fw::Canvas>("Canvas3"); }
-fw::Label& ControlWnd::StaticText4() const { return ControlAs<fw::Label>("StaticText4"); }
-fw::Label& ControlWnd::StaticText9() const { return ControlAs<fw::Label>("StaticText9"); }
-fw::Rectangle& ControlWnd::Rectangle1() const { return ControlAs<fw::Rectangle>("Rectangle1"); }
-fw::Label& ControlWnd::StaticText1() const { return ControlAs<fw::Label>("StaticText1"); }
-fw::PushButton& ControlWnd::PrintBtn() const { return ControlAs<fw::PushButton>("PrintBtn"); }
-fw::PushButton& ControlWnd::GraphBtn() const { return ControlAs<fw::PushButton>("GraphBtn"); }
-fw::Canvas& ControlWnd::Canvas1() const { return ControlAs<fw::Canvas>("Canvas1"); }
-
 void ControlWnd::Layout() {
   // The maximum height (500) is below the height (550): the framework raises
   // it to the height so that nothing at the bottom is cut off.
@@ -55,7 +39,7 @@ void ControlWnd::CreateControls() {
 
 // The two fields, the buttons under them and the fields' label (tab order 0 to 4).
 void ControlWnd::CreateEntryControls() {
-  auto& variables = AddControl<fw::TextArea>("NVarsFld");
+  auto& variables = AddControl(nVarsFld_, "NVarsFld");
   variables.SetProperties({.Left = 224, .Top = 150, .Width = 50, .Height = 20,
                            .FontName = "System", .FontSize = 11,
                            .TextAlignment = fw::Alignment::Center, .Multiline = true,
@@ -65,7 +49,7 @@ void ControlWnd::CreateEntryControls() {
       [this](fw::TextArea& area, const std::string& key) { return NVarsFld_KeyDown(area, key); });
 
   // "Courier" resolves to a fixed-pitch face, so the report's columns line up.
-  auto& eigenvalues = AddControl<fw::TextArea>("EigenFld");
+  auto& eigenvalues = AddControl(eigenFld_, "EigenFld");
   eigenvalues.SetProperties({.Left = 20, .Top = 210, .Width = 350, .Height = 300,
                              .FontName = "Courier", .FontSize = 10,
                              .TextAlignment = fw::Alignment::Left, .Multiline = true,
@@ -74,18 +58,18 @@ void ControlWnd::CreateEntryControls() {
   eigenvalues.OnKeyDown(
       [this](fw::TextArea& area, const std::string& key) { return EigenFld_KeyDown(area, key); });
 
-  auto& clear = AddControl<fw::PushButton>("ClearBtn");
+  auto& clear = AddControl(clearBtn_, "ClearBtn");
   clear.SetProperties(ButtonAt(430, "Clear"));
   clear.OnAction([this](fw::PushButton& button) { ClearBtn_Action(button); });
 
-  auto& calculate = AddControl<fw::PushButton>("CalculateBtn");
+  auto& calculate = AddControl(calculateBtn_, "CalculateBtn");
   calculate.SetProperties(ButtonAt(480, "Calculate"));
   calculate.OnAction([this](fw::PushButton& button) { CalculateBtn_Action(button); });
 
   // The two labels overlap their fields (this one the top border of
   // EigenFld, StaticText1 the left edge of NVarsFld) and lie above them:
   // drawn transparent on the white window they look the same and hide nothing.
-  AddControl<fw::Label>("StaticText3")
+  AddControl(staticText3_, "StaticText3")
       .SetProperties({.Left = 20, .Top = 192, .Width = 120, .Height = 19, .Text = "Eigenvalues",
                       .FontName = "System", .FontSize = 12, .TextAlignment = fw::Alignment::Left,
                       .TextColor = kBlack, .Transparent = true});
@@ -93,23 +77,23 @@ void ControlWnd::CreateEntryControls() {
 
 // Logo, title, by-line, rule and the variables label (tab order 5 to 9).
 void ControlWnd::CreateHeading() {
-  auto& logo = AddControl<fw::Canvas>("Canvas3");
+  auto& logo = AddControl(canvas3_, "Canvas3");
   logo.SetBackdrop(Quarnel());
   logo.SetProperties({.Left = 5, .Top = 3, .Width = 78, .Height = 77, .Transparent = true});
 
-  AddControl<fw::Label>("StaticText4")
+  AddControl(staticText4_, "StaticText4")
       .SetProperties({.Left = 115, .Top = 1, .Width = 371, .Height = 50, .Text = "Quarnel",
                       .FontName = "System", .FontSize = 36, .Bold = true,
                       .TextAlignment = fw::Alignment::Center, .TextColor = kTitleBlue});
-  AddControl<fw::Label>("StaticText9")
+  AddControl(staticText9_, "StaticText9")
       .SetProperties({.Left = 115, .Top = 48, .Width = 371, .Height = 20, .Text = kByLine,
                       .FontName = "System", .FontSize = 10, .TextAlignment = fw::Alignment::Center,
                       .TextColor = kTitleBlue});
-  AddControl<fw::Rectangle>("Rectangle1")
+  AddControl(rectangle1_, "Rectangle1")
       .SetProperties({.Left = 115, .Top = 78, .Width = 371, .Height = 2,
                       .FillColor = fw::RGB(0, 0, 255), .BorderWidth = 1,
                       .TopLeftColor = fw::RGB(0, 0, 128), .BottomRightColor = fw::RGB(0, 0, 255)});
-  AddControl<fw::Label>("StaticText1")
+  AddControl(staticText1_, "StaticText1")
       .SetProperties({.Left = 20, .Top = 150, .Width = 210, .Height = 20,
                       .Text = "Number of variables (3-99):", .FontName = "System", .FontSize = 14,
                       .Bold = true, .TextAlignment = fw::Alignment::Left, .TextColor = kBlack,
@@ -118,15 +102,15 @@ void ControlWnd::CreateHeading() {
 
 // Print, Graph and the help icon (tab order 10 to 12).
 void ControlWnd::CreateSideControls() {
-  auto& print = AddControl<fw::PushButton>("PrintBtn");
+  auto& print = AddControl(printBtn_, "PrintBtn");
   print.SetProperties(ButtonAt(281, "Print"));
   print.OnAction([this](fw::PushButton& button) { PrintBtn_Action(button); });
 
-  auto& graph = AddControl<fw::PushButton>("GraphBtn");
+  auto& graph = AddControl(graphBtn_, "GraphBtn");
   graph.SetProperties(ButtonAt(336, "Graph"));
   graph.OnAction([this](fw::PushButton& button) { GraphBtn_Action(button); });
 
-  auto& help = AddControl<fw::Canvas>("Canvas1");
+  auto& help = AddControl(canvas1_, "Canvas1");
   help.SetBackdrop(Vered68copy());
   help.SetProperties({.Left = 400, .Top = 210, .Width = 74, .Height = 45, .Transparent = true});
   help.OnMouseDown([this](fw::Canvas& canvas, fw::Integer x, fw::Integer y) {

@@ -15,20 +15,20 @@ class ControlWnd : public fw::Window {
   // The one main window, built (and shown) on first use or after a close.
   static ControlWnd& Instance() { return fw::ImplicitWindow<ControlWnd>(); }
 
-  // The controls, found by name.
-  fw::TextArea& NVarsFld() const;
-  fw::TextArea& EigenFld() const;
-  fw::PushButton& ClearBtn() const;
-  fw::PushButton& CalculateBtn() const;
-  fw::Label& StaticText3() const;
-  fw::Canvas& Canvas3() const;
-  fw::Label& StaticText4() const;
-  fw::Label& StaticText9() const;
-  fw::Rectangle& Rectangle1() const;
-  fw::Label& StaticText1() const;
-  fw::PushButton& PrintBtn() const;
-  fw::PushButton& GraphBtn() const;
-  fw::Canvas& Canvas1() const;
+  // The controls, as the window keeps them.
+  fw::TextArea& NVarsFld() const { return *nVarsFld_; }
+  fw::TextArea& EigenFld() const { return *eigenFld_; }
+  fw::PushButton& ClearBtn() const { return *clearBtn_; }
+  fw::PushButton& CalculateBtn() const { return *calculateBtn_; }
+  fw::Label& StaticText3() const { return *staticText3_; }
+  fw::Canvas& Canvas3() const { return *canvas3_; }
+  fw::Label& StaticText4() const { return *staticText4_; }
+  fw::Label& StaticText9() const { return *staticText9_; }
+  fw::Rectangle& Rectangle1() const { return *rectangle1_; }
+  fw::Label& StaticText1() const { return *staticText1_; }
+  fw::PushButton& PrintBtn() const { return *printBtn_; }
+  fw::PushButton& GraphBtn() const { return *graphBtn_; }
+  fw::Canvas& Canvas1() const { return *canvas1_; }
 
   // Key filters: true refuses the key (with a beep), false lets the field take it.
   bool NVarsFld_KeyDown(fw::TextArea& area, const std::string& key);
@@ -56,4 +56,18 @@ class ControlWnd : public fw::Window {
   void CreateEntryControls();
   void CreateHeading();
   void CreateSideControls();
+
+  fw::ControlHandle<fw::TextArea> nVarsFld_;
+  fw::ControlHandle<fw::TextArea> eigenFld_;
+  fw::ControlHandle<fw::PushButton> clearBtn_;
+  fw::ControlHandle<fw::PushButton> calculateBtn_;
+  fw::ControlHandle<fw::Label> staticText3_;
+  fw::ControlHandle<fw::Canvas> canvas3_;
+  fw::ControlHandle<fw::Label> staticText4_;
+  fw::ControlHandle<fw::Label> staticText9_;
+  fw::ControlHandle<fw::Rectangle> rectangle1_;
+  fw::ControlHandle<fw::Label> staticText1_;
+  fw::ControlHandle<fw::PushButton> printBtn_;
+  fw::ControlHandle<fw::PushButton> graphBtn_;
+  fw::ControlHandle<fw::Canvas> canvas1_;
 };

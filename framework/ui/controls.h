@@ -1,7 +1,7 @@
 // The controls a window places on itself, each from a property block that
 // reads like the window's layout table, with its events bound to handlers:
 //
-//   auto& field = AddControl<fw::TextArea>("NVarsFld");
+//   auto& field = AddControl(nVarsFld_, "NVarsFld");
 //   field.SetProperties({.Left = 224, .Top = 150, .Width = 50, .Height = 20,
 //                        .FontName = "System", .FontSize = 11,
 //                        .TextAlignment = fw::Alignment::Center,

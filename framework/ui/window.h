@@ -6,16 +6,19 @@
 //   class AboutWnd : public fw::Window {
 //    public:
 //     static AboutWnd& Instance() { return fw::ImplicitWindow<AboutWnd>(); }
+//     fw::Label& StaticText1() const { return *staticText1_; }
 //    protected:
 //     void Layout() override {
 //       SetProperties({.Width = 300, .Height = 200, .Type = fw::WindowType::ModalDialog});
 //     }
 //     void CreateControls() override {
-//       auto& title = AddControl<fw::Label>("StaticText1");
-//       title.SetProperties({.Left = 1, .Top = 6, .Width = 298, .Height = 49,
-//                            .Text = "Quarnel", .FontSize = 36, .Bold = true});
+//       AddControl(staticText1_, "StaticText1")
+//           .SetProperties({.Left = 1, .Top = 6, .Width = 298, .Height = 49,
+//                           .Text = "Quarnel", .FontSize = 36, .Bold = true});
 //     }
 //     bool Event_KeyDown(const std::string& key) override;
+//    private:
+//     fw::ControlHandle<fw::Label> staticText1_;
 //   };
 //
 // ImplicitWindow returns the live window of that class, else builds one: it
@@ -50,6 +53,21 @@ class QMainWindow;
 namespace fw {
 
 class Control;
+
+// A window's typed handle to one of its own controls, set by AddControl.
+// Reading it before the control exists raises NilObjectException.
+template <class C>
+class ControlHandle {
+ public:
+  void Set(C& control) { control_ = &control; }
+  C& operator*() const {
+    if (!control_) throw NilObjectException("the control does not exist yet");
+    return *control_;
+  }
+
+ private:
+  C* control_ = nullptr;
+};
 
 // The frame a window gets, by its layout code.
 enum class WindowType : Integer { Document = 0, ModalDialog = 2 };
@@ -95,8 +113,9 @@ class Window {
   Integer Width() const;
   Integer Height() const;
 
-  // Finds a control by name; throws NilObjectException when there is none or
-  // it is of another class.
+  // Finds a control by name (for the framework and tests; a window keeps
+  // typed handles to its own); throws NilObjectException when there is none
+  // or it is of another class.
   Control& ControlByName(std::string_view name) const;
   template <class C>
   C& ControlAs(std::string_view name) const {
@@ -142,6 +161,13 @@ class Window {
     auto control = std::make_unique<C>(*this, std::move(name));
     C& added = *control;
     AddControlObject(std::move(control));
+    return added;
+  }
+  // The same, and points the window's handle at the new control.
+  template <class C>
+  C& AddControl(ControlHandle<C>& handle, std::string name) {
+    C& added = AddControl<C>(std::move(name));
+    handle.Set(added);
     return added;
   }
 

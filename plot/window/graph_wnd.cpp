@@ -26,12 +26,6 @@ void ShowMainWindow() { ControlWnd::Instance().Show(); }
 
 }  // namespace
 
-fw::Canvas& GraphWnd::Canvas1() const { return ControlAs<fw::Canvas>("Canvas1"); }
-fw::PushButton& GraphWnd::CloseBtn() const { return ControlAs<fw::PushButton>("CloseBtn"); }
-fw::PushButton& GraphWnd::CopyBtn() const { return ControlAs<fw::PushButton>("CopyBtn"); }
-fw::PushButton& GraphWnd::SaveBtn() const { return ControlAs<fw::PushButton>("SaveBtn"); }
-fw::PushButton& GraphWnd::PrintBtn() const { return ControlAs<fw::PushButton>("PrintBtn"); }
-
 // No close box: only Close ends the window, and it asks first while the
 // plot is unsaved.
 void GraphWnd::Layout() {
@@ -45,23 +39,23 @@ void GraphWnd::Layout() {
 
 // Controls in tab order; the canvas gets its picture when the window opens.
 void GraphWnd::CreateControls() {
-  auto& canvas = AddControl<fw::Canvas>("Canvas1");
+  auto& canvas = AddControl(canvas1_, "Canvas1");
   canvas.SetProperties({.Left = 20, .Top = 14, .Width = 600, .Height = 420});
   canvas.OnOpen([this](fw::Canvas& opened) { Canvas1_Open(opened); });
 
-  auto& close = AddControl<fw::PushButton>("CloseBtn");
+  auto& close = AddControl(closeBtn_, "CloseBtn");
   close.SetProperties(ButtonAt(20, "Close"));
   close.OnAction([this](fw::PushButton& button) { CloseBtn_Action(button); });
 
-  auto& copy = AddControl<fw::PushButton>("CopyBtn");
+  auto& copy = AddControl(copyBtn_, "CopyBtn");
   copy.SetProperties(ButtonAt(210, "Copy"));
   copy.OnAction([this](fw::PushButton& button) { CopyBtn_Action(button); });
 
-  auto& save = AddControl<fw::PushButton>("SaveBtn");
+  auto& save = AddControl(saveBtn_, "SaveBtn");
   save.SetProperties(ButtonAt(374, "Save"));
   save.OnAction([this](fw::PushButton& button) { SaveBtn_Action(button); });
 
-  auto& print = AddControl<fw::PushButton>("PrintBtn");
+  auto& print = AddControl(printBtn_, "PrintBtn");
   print.SetProperties(ButtonAt(550, "Print"));
   print.OnAction([this](fw::PushButton& button) { PrintBtn_Action(button); });
 }

@@ -22,12 +22,12 @@ class GraphWnd : public fw::Window {
   // they stand; it is shown from its creation.
   static GraphWnd& Instance() { return fw::ImplicitWindow<GraphWnd>(); }
 
-  // The controls, found by name.
-  fw::Canvas& Canvas1() const;
-  fw::PushButton& CloseBtn() const;
-  fw::PushButton& CopyBtn() const;
-  fw::PushButton& SaveBtn() const;
-  fw::PushButton& PrintBtn() const;
+  // The controls, as the window keeps them.
+  fw::Canvas& Canvas1() const { return *canvas1_; }
+  fw::PushButton& CloseBtn() const { return *closeBtn_; }
+  fw::PushButton& CopyBtn() const { return *copyBtn_; }
+  fw::PushButton& SaveBtn() const { return *saveBtn_; }
+  fw::PushButton& PrintBtn() const { return *printBtn_; }
 
   void Canvas1_Open(fw::Canvas& canvas);
   void CloseBtn_Action(fw::PushButton& button);
@@ -43,4 +43,10 @@ class GraphWnd : public fw::Window {
   // The plot shown on the canvas; throws fw::NilObjectException when there is
   // none (its building failed).
   const fw::Picture& Plot() const;
+
+  fw::ControlHandle<fw::Canvas> canvas1_;
+  fw::ControlHandle<fw::PushButton> closeBtn_;
+  fw::ControlHandle<fw::PushButton> copyBtn_;
+  fw::ControlHandle<fw::PushButton> saveBtn_;
+  fw::ControlHandle<fw::PushButton> printBtn_;
 };
