@@ -10,17 +10,12 @@
 #include <QTextOption>
 
 #include "framework/graphics/clip.h"
+#include "framework/graphics/qt_conversions.h"
 #include "framework/text/text.h"
 
 namespace fw {
 
 namespace {
-
-QColor ToQColor(Color c) { return QColor(c.red, c.green, c.blue); }
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The whole pixel a coordinate falls on, kept where Qt's integer geometry
 // is safe.
@@ -130,7 +125,7 @@ void Graphics::DrawString(std::string_view text, double x, double y, double wrap
   const QFont font = FontOfSize(fontSize_);
   p->setFont(font);
   p->setPen(ToQColor(color_));
-  const QString s = ToQString(text);
+  const QString s = ToQt(text);
   const QPoint baseline(Pixel(x), Pixel(y));
   const int wrap = Pixel(wrapWidth);
   if (wrap <= 0) {
@@ -149,7 +144,7 @@ void Graphics::DrawString(std::string_view text, double x, double y, double wrap
     return;
   }
   const QRectF area(baseline.x(), baseline.y() - metrics.ascent(), wrap, kGuard);
-  p->drawText(area, ToQString(text), QTextOption(Qt::AlignLeft | Qt::AlignTop));
+  p->drawText(area, ToQt(text), QTextOption(Qt::AlignLeft | Qt::AlignTop));
 }
 
 double Graphics::StringWidth(std::string_view text) const {
@@ -159,7 +154,7 @@ double Graphics::StringWidth(std::string_view text) const {
   if (image_ != nullptr && !image_->isNull()) device = image_;
   if (image_ == nullptr && painter_ != nullptr) device = painter_->device();
   const QFontMetricsF metrics(FontOfSize(fontSize_), device);
-  return metrics.horizontalAdvance(ToQString(text));
+  return metrics.horizontalAdvance(ToQt(text));
 }
 
 void Graphics::DrawPicture(const Picture& picture, double x, double y, double destWidth,
@@ -186,7 +181,7 @@ void Graphics::DrawObject(const StringShape& shape, double x, double y) {
   if (p == nullptr || shape.Text.empty() || !std::isfinite(shape.Rotation)) return;
   const QFont font = FontOfSize(shape.TextSize);
   const QFontMetricsF metrics(font, p->device());
-  const QString s = ToQString(shape.Text);
+  const QString s = ToQt(shape.Text);
   // Centred on its middle: half its advance to the left, and its baseline
   // half the distance between ascent and descent below the point.
   const QPointF start(-metrics.horizontalAdvance(s) / 2, (metrics.ascent() - metrics.descent()) / 2);

@@ -14,8 +14,6 @@
 namespace fw {
 namespace {
 
-QColor ToQColor(Color c) { return QColor(c.red, c.green, c.blue); }
-
 }  // namespace
 
 Control::Control(Window& window, std::string name) : window_(window), name_(std::move(name)) {}

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "framework/graphics/qt_conversions.h"
 #include "framework/text/text.h"
 #include "framework/ui/menu.h"
 
@@ -27,8 +28,6 @@ struct MenuItem::Ui {
   QPointer<QMenu> menu;      // set when the item has children
 };
 
-QString ToQt(std::string_view utf8);
-std::string FromQt(const QString& text);
 // A font by family name and pixel size; "System" is the application font,
 // size 0 the framework's default (12 pixels).
 QFont MakeFont(const std::string& family, long long pixelSize, bool bold);

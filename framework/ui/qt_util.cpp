@@ -11,12 +11,6 @@
 
 namespace fw {
 
-QString ToQt(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-std::string FromQt(const QString& text) { return text.toStdString(); }
-
 int ToInt(long long value) {
   if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
   if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();

@@ -144,7 +144,7 @@ struct TextArea::Impl : QTextEdit {
   QTextCharFormat PlainFormat() const {
     QTextCharFormat format;
     format.setFont(font());
-    format.setForeground(QColor(layout.TextColor.red, layout.TextColor.green, layout.TextColor.blue));
+    format.setForeground(ToQColor(layout.TextColor));
     return format;
   }
 };
@@ -167,9 +167,8 @@ void TextArea::SetProperties(const TextAreaLayout& layout) {
   option.setAlignment(HorizontalAlignment(layout.TextAlignment));
   e.document()->setDefaultTextOption(option);
   QPalette palette = e.palette();
-  const Color text = layout.TextColor, back = layout.BackgroundColor;
-  palette.setColor(QPalette::Text, QColor(text.red, text.green, text.blue));
-  palette.setColor(QPalette::Base, QColor(back.red, back.green, back.blue));
+  palette.setColor(QPalette::Text, ToQColor(layout.TextColor));
+  palette.setColor(QPalette::Base, ToQColor(layout.BackgroundColor));
   e.setPalette(palette);
   e.ShowSelection(!layout.HideSelection || e.hasFocus());
   e.setFrameShape(layout.HasBorder ? QFrame::StyledPanel : QFrame::NoFrame);

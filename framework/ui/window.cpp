@@ -117,8 +117,7 @@ void Window::SetProperties(const WindowLayout& layout) {
   }
   if (layout.HasBackgroundColor) {
     QPalette palette = content->palette();
-    const Color c = layout.BackgroundColor;
-    palette.setColor(QPalette::Window, QColor(c.red, c.green, c.blue));
+    palette.setColor(QPalette::Window, ToQColor(layout.BackgroundColor));
     content->setPalette(palette);
     content->setAutoFillBackground(true);
   }
