@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,6 @@ namespace {
 enum class Kind { Plain, Quit, Application };
 
 struct Row {
-  std::string_view parent;  // "" for a top-level menu of the bar
   std::string_view name;
   Kind kind;
   std::string_view text;
@@ -22,30 +22,43 @@ struct Row {
 
 constexpr std::string_view kNone = "";
 
-// The tree in building order; Untitled0 to Untitled4 each build a slice.
-constexpr std::array<Row, 21> kRows{{
-    {"", "UntitledMenu3", Kind::Plain, "", kNone, false},
-    {"", "FileMenu", Kind::Plain, "File", kNone, false},
-    {"FileMenu", "Print", Kind::Plain, "Print", kNone, true},
-    {"FileMenu", "FileQuit", Kind::Quit, "Quit", "Ctrl+Q", true},
-    {"FileMenu", "UntitledMenu7", Kind::Plain, "", kNone, false},
-    {"", "UntitledMenu0", Kind::Plain, "Edit", kNone, false},
-    {"UntitledMenu0", "EditUndo", Kind::Plain, "Undo", "Ctrl+Z", false},
-    {"UntitledMenu0", "UntitledMenu1", Kind::Plain, "-", std::nullopt, false},
-    {"UntitledMenu0", "EditCut", Kind::Plain, "Cut", "Ctrl+X", false},
-    {"UntitledMenu0", "EditCopy", Kind::Plain, "Copy", "Ctrl+C", false},
-    {"UntitledMenu0", "EditPaste", Kind::Plain, "Paste", "Ctrl+V", false},
-    {"UntitledMenu0", "EditClear", Kind::Plain, "", kNone, false},
-    {"UntitledMenu0", "UntitledMenu6", Kind::Plain, "", kNone, false},
-    {"", "WindowMenu", Kind::Plain, "Window", kNone, false},
-    {"WindowMenu", "ControlMenuItem", Kind::Plain, "Control", kNone, false},
-    {"WindowMenu", "DescriptionMenuItem", Kind::Plain, "Description", kNone, false},
-    {"WindowMenu", "AboutMenuItem", Kind::Plain, "About Quarnel", kNone, false},
-    {"WindowMenu", "UntitledMenu5", Kind::Plain, "", kNone, false},
-    {"WindowMenu", "AboutVorn", Kind::Application, "About Quarnel", kNone, false},
-    {"WindowMenu", "UntitledMenu4", Kind::Application, "", kNone, false},
-    {"", "UntitledMenu2", Kind::Plain, "", kNone, false},
+// The items of each menu in building order; the menus come after them.
+constexpr std::array<Row, 3> kFileItems{{
+    {"Print", Kind::Plain, "Print", kNone, true},
+    {"FileQuit", Kind::Quit, "Quit", "Ctrl+Q", true},
+    {"UntitledMenu7", Kind::Plain, "", kNone, false},
 }};
+
+constexpr std::array<Row, 7> kEditItems{{
+    {"EditUndo", Kind::Plain, "Undo", "Ctrl+Z", false},
+    {"UntitledMenu1", Kind::Plain, "-", std::nullopt, false},
+    {"EditCut", Kind::Plain, "Cut", "Ctrl+X", false},
+    {"EditCopy", Kind::Plain, "Copy", "Ctrl+C", false},
+    {"EditPaste", Kind::Plain, "Paste", "Ctrl+V", false},
+    {"EditClear", Kind::Plain, "", kNone, false},
+    {"UntitledMenu6", Kind::Plain, "", kNone, false},
+}};
+
+constexpr std::array<Row, 6> kWindowItems{{
+    {"ControlMenuItem", Kind::Plain, "Control", kNone, false},
+    {"DescriptionMenuItem", Kind::Plain, "Description", kNone, false},
+    {"AboutMenuItem", Kind::Plain, "About Quarnel", kNone, false},
+    {"UntitledMenu5", Kind::Plain, "", kNone, false},
+    {"AboutVorn", Kind::Application, "About Quarnel", kNone, false},
+    {"UntitledMenu4", Kind::Application, "", kNone, false},
+}};
+
+// A top-level menu of the bar and its items, in building order.
+struct Group {
+  Row menu;
+  std::span<const Row> items;
+};
+
+constexpr Group kLeadingMenu{{"UntitledMenu3", Kind::Plain, "", kNone, false}, {}};
+constexpr Group kFileMenu{{"FileMenu", Kind::Plain, "File", kNone, false}, kFileItems};
+constexpr Group kEditMenu{{"UntitledMenu0", Kind::Plain, "Edit", kNone, false}, kEditItems};
+constexpr Group kWindowMenu{{"WindowMenu", Kind::Plain, "Window", kNone, false}, kWindowItems};
+constexpr Group kTrailingMenu{{"UntitledMenu2", Kind::Plain, "", kNone, false}, {}};
 
 std::shared_ptr<fw::MenuItem> NewItem(Kind kind) {
   switch (kind) {
@@ -56,10 +69,26 @@ std::shared_ptr<fw::MenuItem> NewItem(Kind kind) {
   return std::make_shared<fw::MenuItem>();
 }
 
+std::shared_ptr<fw::MenuItem> MakeItem(const Row& row) {
+  std::shared_ptr<fw::MenuItem> item = NewItem(row.kind);
+  item->Name = row.name;
+  item->AutoEnable = row.autoEnable;
+  item->Text = row.text;
+  item->Visible = true;
+  if (row.commandKey) item->CommandKey = *row.commandKey;
+  return item;
+}
+
 fw::MenuItem& ParentNamed(const fw::MenuItem& bar, std::string_view name) {
   std::shared_ptr<fw::MenuItem> parent = bar.Child(name);
   if (!parent) throw fw::NilObjectException("no menu " + std::string(name));
   return *parent;
+}
+
+// The menu goes on the bar; each item on the menu, found again by name.
+void AddGroup(fw::MenuItem& bar, const Group& group) {
+  bar.AddMenu(MakeItem(group.menu));
+  for (const Row& row : group.items) ParentNamed(bar, group.menu.name).AddMenu(MakeItem(row));
 }
 
 std::shared_ptr<Menu>& sharedMenu() {
@@ -83,25 +112,8 @@ Menu::Menu() {
   Untitled4();
 }
 
-void Menu::AddRows(std::size_t first, std::size_t last) {
-  for (std::size_t i = first; i <= last; ++i) {
-    const Row& row = kRows[i];
-    std::shared_ptr<fw::MenuItem> item = NewItem(row.kind);
-    item->Name = row.name;
-    item->AutoEnable = row.autoEnable;
-    item->Text = row.text;
-    item->Visible = true;
-    if (row.commandKey) item->CommandKey = *row.commandKey;
-    if (row.parent.empty()) {
-      AddMenu(item);
-    } else {
-      ParentNamed(*this, row.parent).AddMenu(item);
-    }
-  }
-}
-
-void Menu::Untitled0() { AddRows(0, 0); }
-void Menu::Untitled1() { AddRows(1, 4); }
-void Menu::Untitled2() { AddRows(5, 12); }
-void Menu::Untitled3() { AddRows(13, 19); }
-void Menu::Untitled4() { AddRows(20, 20); }
+void Menu::Untitled0() { AddGroup(*this, kLeadingMenu); }
+void Menu::Untitled1() { AddGroup(*this, kFileMenu); }
+void Menu::Untitled2() { AddGroup(*this, kEditMenu); }
+void Menu::Untitled3() { AddGroup(*this, kWindowMenu); }
+void Menu::Untitled4() { AddGroup(*this, kTrailingMenu); }

@@ -5,7 +5,6 @@
 // apart.
 #pragma once
 
-#include <cstddef>
 #include <memory>
 
 #include "framework/ui/menu.h"
@@ -24,6 +23,4 @@ class Menu : public fw::MenuBar {
   void Untitled2();  // Edit
   void Untitled3();  // Window
   void Untitled4();  // the trailing untitled menu
-  // Builds rows first..last (0-based, inclusive) of the tree.
-  void AddRows(std::size_t first, std::size_t last);
 };
