@@ -8,10 +8,11 @@ namespace {
 // What the services do while nobody can answer: the text on stderr, the safe answer.
 class StandInServices : public Services {
  public:
-  void MsgBox(const std::string& text) override { MsgBox(text, 0, ""); }
-  Integer MsgBox(const std::string& text, Integer buttons, const std::string&) override {
+  void MsgBox(const std::string& text) override { MsgBox(text, MsgBoxButtons::Ok, ""); }
+  MsgBoxAnswer MsgBox(const std::string& text, MsgBoxButtons buttons,
+                      const std::string&) override {
     std::fprintf(stderr, "MsgBox: %s\n", text.c_str());
-    return buttons == kYesNoQuestion ? kAnswerNo : kAnswerOk;
+    return buttons == MsgBoxButtons::YesNoQuestion ? MsgBoxAnswer::No : MsgBoxAnswer::Ok;
   }
   void Beep() override {}
   std::shared_ptr<PageSurface> OpenPrinterDialog() override { return nullptr; }
