@@ -14,6 +14,19 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
+// The bytes of the character that text begins with: a lead byte with all the
+// continuation bytes it announces, else one byte. A stray continuation byte or
+// a cut-off sequence is a character of its own, so every non-empty text has at
+// least one character.
+std::size_t CharacterSize(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  const std::size_t size = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF8 ? 4 : 1;
+  if (text.size() < size) return 1;
+  for (std::size_t i = 1; i < size; ++i)
+    if (!IsContinuationByte(text[i])) return 1;
+  return size;
+}
+
 // The span of a decimal number at the start of text, without its sign:
 // digits, an optional point with digits, an optional exponent.
 struct NumberSpan {
@@ -280,17 +293,15 @@ std::string ReplaceLineEndings(std::string_view text, std::string_view ending) {
 
 Integer Len(std::string_view text) {
   Integer count = 0;
-  for (char c : text) count += IsContinuationByte(c) ? 0 : 1;
+  for (std::size_t at = 0; at < text.size(); at += CharacterSize(text.substr(at))) ++count;
   return count;
 }
 
 std::string Right(std::string_view text, Integer n) {
   if (n <= 0) return "";
-  std::size_t begin = text.size();
-  for (Integer taken = 0; begin > 0 && taken < n;) {
-    --begin;
-    if (!IsContinuationByte(text[begin])) ++taken;
-  }
+  // Characters are only known from the front: skip all but the last n.
+  std::size_t begin = 0;
+  for (Integer skip = Len(text) - n; skip > 0; --skip) begin += CharacterSize(text.substr(begin));
   return std::string(text.substr(begin));
 }
 
@@ -307,11 +318,11 @@ std::string Chr(Integer code) {
 
 Integer Asc(std::string_view text) {
   if (text.empty()) return 0;
-  auto lead = static_cast<unsigned char>(text[0]);
-  int length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-  if (length == 1 || text.size() < static_cast<std::size_t>(length)) return lead;
-  Integer code = lead & (0x7F >> length);
-  for (int i = 1; i < length; ++i) code = (code << 6) | (static_cast<unsigned char>(text[i]) & 0x3F);
+  const auto lead = static_cast<unsigned char>(text[0]);
+  const std::size_t size = CharacterSize(text);
+  if (size == 1) return lead;
+  Integer code = lead & (0x7F >> size);
+  for (std::size_t i = 1; i < size; ++i) code = (code << 6) | (static_cast<unsigned char>(text[i]) & 0x3F);
   return code;
 }
 

@@ -2,8 +2,10 @@
 // vocabulary that the windows, the scree computation and the plot share.
 //
 // Texts are UTF-8 std::strings; lengths and positions count characters
-// (code points), not bytes. Nothing here reads the C locale, so a decimal
-// comma locale changes no character that is parsed or formatted.
+// (code points), not bytes, and a byte that is not part of a whole UTF-8
+// sequence counts as a character of its own. Nothing here reads the C
+// locale, so a decimal comma locale changes no character that is parsed or
+// formatted.
 #pragma once
 
 #include <cstdint>
@@ -44,7 +46,7 @@ std::string ReplaceLineEndings(std::string_view text, std::string_view ending);
 // The last n characters of text, the whole text when it is shorter, "" for n <= 0.
 std::string Right(std::string_view text, Integer n);
 
-// The number of characters of text.
+// The number of characters of text: 0 only for the empty text.
 Integer Len(std::string_view text);
 
 // The line ending the framework writes: CR LF on every platform.

@@ -117,6 +117,28 @@ TEST(Characters, LengthAndRightCountCharactersNotBytes) {
   EXPECT_EQ(fw::Chr(-1), "");
 }
 
+// Bytes that do not form a whole UTF-8 sequence are still there: each one is
+// a character, so only the empty text has length 0.
+TEST(Characters, StrayAndCutOffBytesCountOneEach) {
+  struct Case { const char* text; fw::Integer length; const char* last2; fw::Integer code; };
+  const Case cases[] = {
+      {"\x80", 1, "\x80", 0x80},
+      {"\x80\xBF\x80", 3, "\xBF\x80", 0x80},
+      {"\xC3", 1, "\xC3", 0xC3},
+      {"\xC3" "A", 2, "\xC3" "A", 0xC3},
+      {"\xE2\x82", 2, "\xE2\x82", 0xE2},
+      {"\xFF\xFE", 2, "\xFF\xFE", 0xFF},
+      {"\xC3\xA9\x80", 2, "\xC3\xA9\x80", 0xE9},
+      {"\xF0\x9F\x98\x80" "a", 2, "\xF0\x9F\x98\x80" "a", 0x1F600},
+      {"\x80" "ab", 3, "ab", 0x80},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(fw::Len(c.text), c.length) << c.text;
+    EXPECT_EQ(fw::Right(c.text, 2), c.last2) << c.text;
+    EXPECT_EQ(fw::Asc(c.text), c.code) << c.text;
+  }
+}
+
 TEST(Truncate, TowardZeroAndDefinedEverywhere) {
   struct Case { double x; fw::Integer expected; };
   constexpr auto kMax = std::numeric_limits<fw::Integer>::max();
