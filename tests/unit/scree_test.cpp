@@ -79,6 +79,27 @@ TEST(WorkedExample, CallsInOrderAndTheRecordWrittenOnlyAfterTheReport) {
   EXPECT_EQ(run.results.gArray.at(4, 1), 4);
 }
 
+// The count is made afresh by every run and is in the record before the
+// report is delivered (the date line is taken before it is counted).
+TEST(FactorCount, EachCompletedRunCountsAfreshBeforeItsReportIsDelivered) {
+  struct Case { const char* variables; const char* eigenvalues; double factors; };
+  const Case cases[] = {{"20", kWorkedExample, 7}, {"5", "4\n2.5\n1\n.5\n.25", 2}, {"4", "1\n1\n1\n1", 0},
+                        {"20", kWorkedExample, 7}};
+  Module1 results;
+  results.gCV = 42;
+  for (const Case& c : cases) {
+    const double before = results.gCV;
+    double atClock = -1, atReport = -1;
+    ASSERT_TRUE(CalculateScree(
+        c.variables, c.eigenvalues, [](const std::string&) {},
+        [&] { atClock = results.gCV; return ShortDateTime{}; },
+        [&](const std::string&) { atReport = results.gCV; }, results));
+    EXPECT_EQ(atClock, before) << c.variables;
+    EXPECT_EQ(atReport, c.factors) << c.variables;
+    EXPECT_EQ(results.gCV, c.factors) << c.variables;
+  }
+}
+
 TEST(Module1, StartsEmptyWithAHundredByFourTable) {
   Module1 fresh;
   EXPECT_EQ(fresh.dirty, "");
@@ -167,6 +188,26 @@ TEST(EmptyLines, OnlyLineBreaksGiveZeroFactors) {
   for (int row = 7; row <= 9; ++row)
     EXPECT_EQ(lines[row].substr(4), "     +0.0000       0.0000   trivial");
   EXPECT_EQ(lines.back(), "*Critical value = .2000 (0 factors)");
+}
+
+// Only a text with no character at all stops the run; a line that holds
+// anything, even blanks or a byte that is no character on its own, is read
+// without a message (as 0 when it spells no number).
+TEST(EmptyLines, ALineThatHoldsAnythingIsNotEmpty) {
+  struct Case { const char* text; std::vector<std::string> messages; };
+  const Case cases[] = {
+      {"\x80", {"Please check the accuracy of Eigenvalue # 2.", "Please check the accuracy of Eigenvalue # 3."}},
+      {"   \n2\n1", {}},
+      {"3\n \n1", {}},
+      {"3\n\t\n\x80\xBF", {}},
+  };
+  for (const Case& c : cases) {
+    ScreeRun run;
+    ASSERT_TRUE(run.Run("3", c.text)) << c.text;
+    EXPECT_EQ(run.messages, c.messages) << c.text;
+    EXPECT_EQ(run.reports, 1);
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(run.results.gArray.at(i, 2), fw::Val(fw::NthField(c.text, "\n", i)));
+  }
 }
 
 TEST(Lines, ExtraLinesIgnoredAndEveryEndingReadAlike) {
