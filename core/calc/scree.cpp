@@ -1,18 +1,25 @@
 #include "core/calc/scree.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <initializer_list>
 #include <vector>
 
 namespace {
 
 using fw::Integer;
 
+// The line separator of the eigenvalue text and the ending of every report
+// line. Some report lines end with the framework's line ending instead, which
+// is the same CR LF.
 constexpr std::string_view kCrLf = "\r\n";
+static_assert(fw::EndOfLine == kCrLf);
 constexpr std::string_view kRule = "============================================";
 constexpr std::string_view kHeader = "Order   Eigenvalue      SE      Factor*";
 constexpr std::string_view kBlanks = "           ";  // eleven
+constexpr fw::NumberPattern kStepPattern{"##"};
+constexpr fw::NumberPattern kEigenvaluePattern{"+#0.0000"};
+constexpr fw::NumberPattern kErrorPattern{"#0.0000"};
 
 // The working lists of one run, indexed 1..v (index 0 unused).
 struct Steps {
@@ -21,51 +28,30 @@ struct Steps {
   std::vector<double> ordinals, eigenvals, stderrs, slopes, intercepts;
 };
 
-// Steps are fitted kLanes at a time in one pass over their points. Each
-// step's sums still run over its own points in increasing order, exactly as
-// when fitted alone; the chains of additions of neighbouring steps only
-// overlap in the processor. Lanes past the last step are computed and dropped.
-constexpr int kLanes = 4;
-using Lanes = std::array<double, kLanes>;
-
-// For i = first..v in increasing order, adds term(i, l) to sum[l] in every lane
-// whose step includes point i. From i = first + kLanes - 1 on, every lane does.
-template <typename Term>
-void Accumulate(Lanes& sum, Integer first, Integer v, Term term) {
-  Integer i = first;
-  for (; i <= v && i < first + kLanes - 1; ++i)
-    for (int l = 0; l < kLanes; ++l)
-      if (first + l <= i) sum[l] = term(i, l) + sum[l];
-  for (; i <= v; ++i)
-    for (int l = 0; l < kLanes; ++l) sum[l] = term(i, l) + sum[l];
-}
-
-// The least-squares fits of steps first..first+count-1 (step k uses points
-// k..v) and their standard errors of estimate with m - 2 degrees of freedom.
-void FitSteps(Steps& s, Integer first, Integer count, Integer v) {
-  Lanes sy{}, sxy{}, slope{}, intercept{}, ssres{};
-  Accumulate(sy, first, v, [&](Integer i, int) { return s.eigenvals[i]; });
-  Accumulate(sxy, first, v, [&](Integer i, int) { return s.eigenvals[i] * s.ordinals[i]; });
-  for (int l = 0; l < kLanes; ++l) {
-    const Integer k = first + l;
-    // The x values are the whole numbers k..v: their sums are whole numbers far
-    // below 2^53, so adding them one by one would give these values exactly.
-    const auto sx = static_cast<double>((v * (v + 1) - (k - 1) * k) / 2);
-    const auto sxx = static_cast<double>((v * (v + 1) * (2 * v + 1) - (k - 1) * k * (2 * k - 1)) / 6);
-    const auto m = static_cast<double>(v - k + 1);
-    const double meanX = sx / m, meanY = sy[l] / m;
-    slope[l] = (sxy[l] - (sy[l] * sx) / m) / (sxx - (sx * sx) / m);
-    intercept[l] = meanY - slope[l] * meanX;
+// Step k's least-squares fit over the points k..v and its standard error of
+// estimate with m - 2 degrees of freedom. Every sum runs over its points in
+// increasing order, each term added to the sum so far, as the method is written.
+void FitStep(Steps& s, Integer k, Integer v) {
+  double sx = 0, sy = 0, sxx = 0, sxy = 0;
+  for (Integer i = k; i <= v; ++i) {
+    const double x = s.ordinals[i], y = s.eigenvals[i];
+    sx = x + sx;
+    sxx = x * x + sxx;
+    sy = y + sy;
+    sxy = y * x + sxy;
   }
-  Accumulate(ssres, first, v, [&](Integer i, int l) {
-    const double residual = s.eigenvals[i] - (s.ordinals[i] * slope[l] + intercept[l]);
-    return residual * residual;
-  });
-  for (Integer l = 0; l < count; ++l) {
-    s.slopes[first + l] = slope[l];
-    s.intercepts[first + l] = intercept[l];
-    s.stderrs[first + l] = std::sqrt(ssres[l] / static_cast<double>(v - (first + l) + 1 - 2));
+  const auto m = static_cast<double>(v - k + 1);
+  const double meanX = sx / m, meanY = sy / m;
+  const double slope = (sxy - (sy * sx) / m) / (sxx - (sx * sx) / m);
+  const double intercept = meanY - slope * meanX;
+  double ssres = 0;
+  for (Integer i = k; i <= v; ++i) {
+    const double residual = s.eigenvals[i] - (s.ordinals[i] * slope + intercept);
+    ssres = residual * residual + ssres;
   }
+  s.slopes[k] = slope;
+  s.intercepts[k] = intercept;
+  s.stderrs[k] = std::sqrt(ssres / (m - 2));
 }
 
 bool IsNontrivial(double standardError, double critval) { return standardError >= critval; }
@@ -73,47 +59,56 @@ bool IsNontrivial(double standardError, double critval) { return standardError >
 // Appends a number right-aligned in width characters, as the rightmost width
 // characters of eleven blanks followed by it: a longer text loses its left
 // end. (Formatted numbers are ASCII: a character is a byte.)
-void AppendCell(std::string& out, double value, std::string_view pattern, std::size_t width) {
-  std::string cell;  // short enough to stay inside the string: no allocation
-  fw::AppendFormat(cell, value, pattern);
-  const std::string_view text = cell;
-  out.append(std::min(width - std::min(width, text.size()), kBlanks.size()), ' ');
-  out += text.substr(text.size() - std::min(text.size(), width));
+void AppendCell(std::string& out, double value, const fw::NumberPattern& pattern, std::size_t width) {
+  const std::size_t start = out.size();
+  fw::AppendFormat(out, value, pattern);
+  const std::size_t length = out.size() - start;
+  if (length > width) out.erase(start, length - width);
+  else out.insert(start, std::min(width - length, kBlanks.size()), ' ');
+}
+
+// Appends the parts, then the line ending.
+void AppendLine(std::string& out, std::initializer_list<std::string_view> parts = {}) {
+  for (std::string_view part : parts) out += part;
+  out += kCrLf;
 }
 
 void AppendRow(std::string& out, const Steps& s, Integer k, double critval) {
   const bool narrow = k <= 9;
-  AppendCell(out, s.ordinals[k], "##", 3);
+  AppendCell(out, s.ordinals[k], kStepPattern, 3);
   if (narrow) out += ' ';
-  AppendCell(out, s.eigenvals[k], "+#0.0000", narrow ? 12 : 13);
-  AppendCell(out, s.stderrs[k], "#0.0000", 13);
-  out += "   ";
-  out += IsNontrivial(s.stderrs[k], critval) ? "nontrivial" : "trivial";
-  out += kCrLf;
+  AppendCell(out, s.eigenvals[k], kEigenvaluePattern, narrow ? 12 : 13);
+  AppendCell(out, s.stderrs[k], kErrorPattern, 13);
+  AppendLine(out, {"   ", IsNontrivial(s.stderrs[k], critval) ? "nontrivial" : "trivial"});
 }
 
-// Lines end in CR LF, some of them through the framework's line ending
-// (which is CR LF as well).
-std::string Report(const Steps& s, Integer v, double critval, const ClockFunction& clock, double& gCV) {
-  const std::string_view eol = fw::EndOfLine;
+// The report up to the rule under the table; the date line takes the clock.
+std::string ReportTable(const Steps& s, Integer v, double critval, const ClockFunction& clock) {
   std::string r;
   r.reserve(static_cast<std::size_t>(v + 8) * 48);
-  (r += kCrLf) += "Quarnel: ";
-  (r += kNotice) += kCrLf;
+  AppendLine(r);
+  AppendLine(r, {"Quarnel: ", kNotice});
   const ShortDateTime now = clock();
-  ((((r += "Date: ") += now.date) += "  ") += now.time) += eol;
-  r += eol;
-  (r += kRule) += eol;
-  (r += kHeader) += kCrLf;
-  (r += kRule) += eol;
+  AppendLine(r, {"Date: ", now.date, "  ", now.time});
+  AppendLine(r);
+  AppendLine(r, {kRule});
+  AppendLine(r, {kHeader});
+  AppendLine(r, {kRule});
   for (Integer k = 1; k <= v - 2; ++k) AppendRow(r, s, k, critval);
-  (r += kRule) += eol;
-  gCV = 0;
-  for (Integer k = 1; k <= v - 2; ++k)
-    if (IsNontrivial(s.stderrs[k], critval)) gCV = 1.0 + gCV;
-  ((((r += "*Critical value = ") += fw::Format(critval, "#.0000")) += " (") += fw::Str(gCV)) += " factors)";
-  r += eol;
+  AppendLine(r, {kRule});
   return r;
+}
+
+// The number of factors: every nontrivial step, wherever it lies.
+double CountFactors(const Steps& s, Integer v, double critval) {
+  double count = 0;
+  for (Integer k = 1; k <= v - 2; ++k)
+    if (IsNontrivial(s.stderrs[k], critval)) count = 1.0 + count;
+  return count;
+}
+
+void AppendClosingLine(std::string& r, double critval, double factors) {
+  AppendLine(r, {"*Critical value = ", fw::Format(critval, "#.0000"), " (", fw::Str(factors), " factors)"});
 }
 
 // Reads eigenvalues 1..v from the lines of text; an empty or missing line
@@ -157,9 +152,13 @@ bool CalculateScree(std::string_view variablesText, std::string_view eigenvalueT
 
   const double critval = 1.0 / static_cast<double>(v);
   for (Integer i = 1; i <= v; ++i) s.ordinals[i] = static_cast<double>(i);
-  for (Integer k = 1; k <= v - 2; k += kLanes) FitSteps(s, k, std::min<Integer>(kLanes, v - 2 - k + 1), v);
+  for (Integer k = 1; k <= v - 2; ++k) FitStep(s, k, v);
 
-  report(Report(s, v, critval, clock, results.gCV));
+  // The count is in the record before the report is delivered.
+  std::string r = ReportTable(s, v, critval, clock);
+  results.gCV = CountFactors(s, v, critval);
+  AppendClosingLine(r, critval, results.gCV);
+  report(r);
   results.dirty = "y";
   for (Integer i = 1; i <= v; ++i) {
     results.gArray.at(i, 1) = s.ordinals[i];

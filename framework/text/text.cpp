@@ -110,34 +110,6 @@ std::optional<double> ExactlyRounded(std::string_view number) {
   return static_cast<double>(digits) / kPowers[decimals];
 }
 
-struct Pattern {
-  std::string_view prefix, suffix;
-  bool explicitSign = false;
-  int integerRequired = 0;   // "0"s before the point
-  int decimals = 0;          // digit places after the point
-  int decimalsRequired = 0;  // places up to the last "0" after the point
-};
-
-bool IsPatternChar(char c) { return c == '#' || c == '0' || c == '.'; }
-
-Pattern ParsePattern(std::string_view text) {
-  Pattern p;
-  std::size_t i = 0;
-  while (i < text.size() && !IsPatternChar(text[i]) && text[i] != '+') ++i;
-  p.prefix = text.substr(0, i);
-  if (i < text.size() && text[i] == '+') { p.explicitSign = true; ++i; }
-  for (; i < text.size() && (text[i] == '#' || text[i] == '0'); ++i)
-    if (text[i] == '0') ++p.integerRequired;
-  if (i < text.size() && text[i] == '.') {
-    for (++i; i < text.size() && (text[i] == '#' || text[i] == '0'); ++i) {
-      ++p.decimals;
-      if (text[i] == '0') p.decimalsRequired = p.decimals;
-    }
-  }
-  p.suffix = text.substr(i);
-  return p;
-}
-
 void AppendSign(std::string& out, bool negative, bool explicitSign) {
   if (negative) out += '-';
   else if (explicitSign) out += '+';
@@ -186,7 +158,7 @@ Digits FixedDigits(double magnitude, int decimals, std::array<char, 400>& buffer
   return {digits.substr(0, point), digits.substr(std::min(point + 1, digits.size()))};
 }
 
-void AppendFinite(std::string& out, double value, const Pattern& p) {
+void AppendFinite(std::string& out, double value, const NumberPattern& p) {
   std::array<char, 400> buffer;  // the largest Double has 309 digits
   auto [whole, fraction] = FixedDigits(std::fabs(value), p.decimals, buffer);
   const bool roundsToZero = whole.find_first_not_of('0') == std::string_view::npos &&
@@ -244,8 +216,7 @@ std::string Str(double value) {
   return std::string(buffer.data(), result.ptr);
 }
 
-void AppendFormat(std::string& out, double value, std::string_view pattern) {
-  const Pattern p = ParsePattern(pattern);
+void AppendFormat(std::string& out, double value, const NumberPattern& p) {
   if (!p.prefix.empty()) out += p.prefix;
   if (std::isnan(value)) {
     out += "NaN";

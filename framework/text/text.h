@@ -33,8 +33,21 @@ std::string Str(double value);
 // stand before or after the digits. Values that are not
 // numbers read "NaN", infinities "Inf" with their sign.
 std::string Format(double value, std::string_view pattern);
-// The same text appended to out, for callers that build long texts.
-void AppendFormat(std::string& out, double value, std::string_view pattern);
+
+// A Format pattern taken apart. Made from a literal it is read at compile
+// time, which matters to callers that lay out many numbers (the report's
+// table). It keeps views into the pattern's text.
+struct NumberPattern {
+  constexpr NumberPattern(std::string_view text);  // implicit: Format(x, "#.00") reads its pattern here
+  std::string_view prefix, suffix;
+  bool explicitSign = false;
+  int integerRequired = 0;   // "0"s before the point
+  int decimals = 0;          // digit places after the point
+  int decimalsRequired = 0;  // places up to the last "0" after the point
+};
+
+// Format's text appended to out, for callers that build long texts.
+void AppendFormat(std::string& out, double value, const NumberPattern& pattern);
 
 // Field n (counted from 1) of text cut at every occurrence of separator;
 // the empty text when n is past the last field or below 1.
@@ -63,5 +76,22 @@ double Round(double x);
 // that have no Integer form are defined too: NaN gives 0, values beyond the
 // Integer range (infinities included) give the nearest end of the range.
 Integer Truncate(double x) noexcept;
+
+constexpr NumberPattern::NumberPattern(std::string_view text) {
+  auto isPatternChar = [](char c) { return c == '#' || c == '0' || c == '.'; };
+  std::size_t i = 0;
+  while (i < text.size() && !isPatternChar(text[i]) && text[i] != '+') ++i;
+  prefix = text.substr(0, i);
+  if (i < text.size() && text[i] == '+') { explicitSign = true; ++i; }
+  for (; i < text.size() && (text[i] == '#' || text[i] == '0'); ++i)
+    if (text[i] == '0') ++integerRequired;
+  if (i < text.size() && text[i] == '.') {
+    for (++i; i < text.size() && (text[i] == '#' || text[i] == '0'); ++i) {
+      ++decimals;
+      if (text[i] == '0') decimalsRequired = decimals;
+    }
+  }
+  suffix = text.substr(i);
+}
 
 }  // namespace fw

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
@@ -75,6 +77,73 @@ TEST(Properties, TheCountIsTheNumberOfStepsAtOrAboveTheCriticalValue) {
     double count = 0;
     for (double error : errors) count += error >= critval ? 1 : 0;
     EXPECT_EQ(run.results.gCV, count);
+  }
+}
+
+// Step k's fit over the points (i, y[i]), i = k..v, with every sum and every
+// operation in the order the method is written down: any change of order,
+// closed form or fused operation in the program shows up in the last bit.
+struct Fit {
+  double stderr_, slope, intercept;
+};
+
+Fit WrittenFit(const std::vector<double>& y, int k, int v) {
+  double sx = 0, sy = 0, sxx = 0, sxy = 0;
+  for (int i = k; i <= v; ++i) {
+    const double x = i;
+    sx = x + sx;
+    sxx = x * x + sxx;
+    sy = y[i] + sy;
+    sxy = y[i] * x + sxy;
+  }
+  const double m = v - k + 1;
+  const double meanX = sx / m, meanY = sy / m;
+  const double ssx = sxx - (sx * sx) / m;
+  const double spxy = sxy - (sy * sx) / m;
+  const double slope = spxy / ssx;
+  const double intercept = meanY - slope * meanX;
+  double ssres = 0;
+  for (int i = k; i <= v; ++i) {
+    const double residual = y[i] - (i * slope + intercept);
+    ssres = residual * residual + ssres;
+  }
+  return {std::sqrt(ssres / (m - 2)), slope, intercept};
+}
+
+// Eigenvalues of several kinds: scree-like, signed decimals, magnitudes from
+// 1e-300 to 1e300, and a few small whole numbers (exact fits, repeated values).
+std::vector<double> RandomEigenvalues(std::mt19937_64& random, int kind) {
+  if (kind == 0) return RandomScree(random);
+  std::vector<double> values(std::uniform_int_distribution<int>(3, 99)(random));
+  std::uniform_real_distribution<double> signedDecimal(-1000, 1000), exponent(-300, 300);
+  std::uniform_int_distribution<int> small(0, 3), sign(0, 1);
+  for (double& value : values) {
+    if (kind == 1) value = std::round(signedDecimal(random) * 1e4) / 1e4;
+    if (kind == 2) value = (sign(random) ? -1 : 1) * std::pow(10.0, exponent(random));
+    if (kind == 3) value = small(random);
+  }
+  return values;
+}
+
+std::uint64_t Bits(double x) { return std::bit_cast<std::uint64_t>(x); }
+
+TEST(Fitting, EveryStepIsBitForBitTheWrittenFormulas) {
+  std::mt19937_64 random(12);
+  for (int trial = 0; trial < 2000; ++trial) {
+    const std::vector<double> values = RandomEigenvalues(random, trial % 4);
+    const int v = static_cast<int>(values.size());
+    ScreeRun run;
+    ASSERT_TRUE(run.Run(std::to_string(v), Lines(values)));
+    std::vector<double> y(1, 0.0);
+    y.insert(y.end(), values.begin(), values.end());
+    const ResultsTable& table = run.results.gArray;
+    for (int k = 1; k <= v - 2; ++k) {
+      ASSERT_EQ(Bits(table.at(k, 2)), Bits(y[k])) << trial << ' ' << k;
+      const Fit fit = WrittenFit(y, k, v);
+      ASSERT_EQ(Bits(table.at(k, 3)), Bits(fit.stderr_)) << trial << ' ' << k;
+      ASSERT_EQ(Bits(table.at(k, 4)), Bits(fit.slope)) << trial << ' ' << k;
+      ASSERT_EQ(Bits(table.at(k, 5)), Bits(fit.intercept)) << trial << ' ' << k;
+    }
   }
 }
 
