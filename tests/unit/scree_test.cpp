@@ -82,7 +82,7 @@ TEST(WorkedExample, CallsInOrderAndTheRecordWrittenOnlyAfterTheReport) {
 // The count is made afresh by every run and is in the record before the
 // report is delivered (the date line is taken before it is counted).
 TEST(FactorCount, EachCompletedRunCountsAfreshBeforeItsReportIsDelivered) {
-  struct Case { const char* variables; const char* eigenvalues; double factors; };
+  struct Case { std::string variables; std::string eigenvalues; double factors; };
   const Case cases[] = {{"20", kWorkedExample, 7}, {"5", "4\n2.5\n1\n.5\n.25", 2}, {"4", "1\n1\n1\n1", 0},
                         {"20", kWorkedExample, 7}};
   Module1 results;
