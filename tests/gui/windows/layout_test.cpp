@@ -1,6 +1,7 @@
-// The main window and the About window as built: controls in creation (and
-// tab) order with their classes and geometry, fonts, colours, the report's
-// fixed-pitch font, and a maximum height that cuts nothing off.
+// The main window and the About window as built, each held against its
+// layout table (frame, boxes, background, and every control's class, place,
+// text, font, alignment, colours and scroll bars), plus the report's
+// fixed-pitch font and a maximum height that cuts nothing off.
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
@@ -12,60 +13,77 @@
 #include <gmock/gmock.h>
 
 #include <string>
-#include <typeinfo>
 #include <vector>
 
 #include "core/windows/about_wnd.h"
 #include "core/windows/control_wnd.h"
+#include "tests/gui/layout_facts.h"
 #include "windows_fixture.h"
 
 namespace {
 
-struct Placed {
-  const char* name;
-  const std::type_info& type;
-  fw::Integer left, top, width, height;
-};
+using layout_facts::Align;
+using layout_facts::ExpectControls;
+using layout_facts::Font;
+using layout_facts::ReadWindow;
 
-const Placed kMainControls[] = {
-    {"NVarsFld", typeid(fw::TextArea), 224, 150, 50, 20},
-    {"EigenFld", typeid(fw::TextArea), 20, 210, 350, 300},
-    {"ClearBtn", typeid(fw::PushButton), 400, 430, 80, 30},
-    {"CalculateBtn", typeid(fw::PushButton), 400, 480, 80, 30},
-    {"StaticText3", typeid(fw::Label), 20, 192, 120, 19},
-    {"Canvas3", typeid(fw::Canvas), 5, 3, 78, 77},
-    {"StaticText4", typeid(fw::Label), 115, 1, 371, 50},
-    {"StaticText9", typeid(fw::Label), 115, 48, 371, 20},
-    {"Rectangle1", typeid(fw::Rectangle), 115, 78, 371, 2},
-    {"StaticText1", typeid(fw::Label), 20, 150, 210, 20},
-    {"PrintBtn", typeid(fw::PushButton), 400, 281, 80, 30},
-    {"GraphBtn", typeid(fw::PushButton), 400, 336, 80, 30},
-    {"Canvas1", typeid(fw::Canvas), 400, 210, 74, 45},
-};
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+const QColor kTitleBlue(0, 0, 200);
 
-const Placed kAboutControls[] = {
-    {"StaticText5", typeid(fw::Label), 1, 185, 298, 13},
-    {"Canvas1", typeid(fw::Canvas), 111, 63, 78, 78},
-    {"StaticText1", typeid(fw::Label), 1, 6, 298, 49},
-};
-
-template <size_t N>
-void ExpectControls(const fw::Window& window, const Placed (&expected)[N]) {
-  size_t widgets = 0;
-  for (const auto& control : window.controls()) {
-    if (!control->widget()) continue;  // the timer shows nothing
-    ASSERT_LT(widgets, N);
-    const Placed& want = expected[widgets++];
-    SCOPED_TRACE(want.name);
-    EXPECT_EQ(control->Name(), want.name);
-    EXPECT_EQ(typeid(*control), want.type);
-    EXPECT_EQ(control->Left(), want.left);
-    EXPECT_EQ(control->Top(), want.top);
-    EXPECT_EQ(control->Width(), want.width);
-    EXPECT_EQ(control->Height(), want.height);
-  }
-  EXPECT_EQ(widgets, N);
+layout_facts::Control Button(const char* name, int top, const char* caption) {
+  return {.name = name, .kind = "PushButton", .place = {400, top, 80, 30}, .text = caption,
+          .font = Font{"System", 12}, .isDefault = true};
 }
+
+// The main window's controls in creation (and tab) order, as laid out.
+const std::vector<layout_facts::Control> kMainControls = {
+    {.name = "NVarsFld", .kind = "TextArea", .place = {224, 150, 50, 20}, .text = "",
+     .font = Font{"System", 11}, .align = Align::Centre, .colour = kBlack, .background = kWhite,
+     .scrollBars = "none", .border = true, .maxCharacters = 2},
+    {.name = "EigenFld", .kind = "TextArea", .place = {20, 210, 350, 300}, .text = "",
+     .font = Font{"Courier", 10}, .align = Align::Left, .colour = kBlack, .background = kWhite,
+     .scrollBars = "vertical", .border = true},
+    Button("ClearBtn", 430, "Clear"),
+    Button("CalculateBtn", 480, "Calculate"),
+    {.name = "StaticText3", .kind = "Label", .place = {20, 192, 120, 19}, .text = "Eigenvalues",
+     .font = Font{"System", 12}, .align = Align::Left, .colour = kBlack},
+    {.name = "Canvas3", .kind = "Canvas", .place = {5, 3, 78, 77}, .picture = true},  // the logo
+    {.name = "StaticText4", .kind = "Label", .place = {115, 1, 371, 50}, .text = "Quarnel",
+     .font = Font{"System", 36, true}, .align = Align::Centre, .colour = kTitleBlue},
+    {.name = "StaticText9", .kind = "Label", .place = {115, 48, 371, 20}, .anyLine = true,
+     .font = Font{"System", 10}, .align = Align::Centre, .colour = kTitleBlue},
+    {.name = "Rectangle1", .kind = "Rectangle", .place = {115, 78, 371, 2}},
+    {.name = "StaticText1", .kind = "Label", .place = {20, 150, 210, 20},
+     .text = "Number of variables (3-99):", .font = Font{"System", 14, true}, .align = Align::Left,
+     .colour = kBlack},
+    Button("PrintBtn", 281, "Print"),
+    Button("GraphBtn", 336, "Graph"),
+    {.name = "Canvas1", .kind = "Canvas", .place = {400, 210, 74, 45}, .picture = true},  // help
+};
+
+// The maximum height of 500 lies below the height; the window keeps 550.
+const layout_facts::Window kMainWindow = {
+    .title = "Quarnel", .size = {500, 550}, .fixedSize = true, .frame = "document",
+    .closeBox = true, .minimiseBox = true, .maximiseBox = false, .background = kWhite,
+    .menuBarShown = true, .visible = true};
+
+// The timer shows nothing and is not listed.
+const std::vector<layout_facts::Control> kAboutControls = {
+    {.name = "StaticText5", .kind = "Label", .place = {1, 185, 298, 13}, .anyLine = true,
+     .font = Font{"System", 9}, .align = Align::Centre, .colour = QColor(0, 0, 216)},
+    // Disabled, so that a click on the logo is the window's.
+    {.name = "Canvas1", .kind = "Canvas", .place = {111, 63, 78, 78}, .picture = true,
+     .enabled = false},
+    {.name = "StaticText1", .kind = "Label", .place = {1, 6, 298, 49}, .text = "Quarnel",
+     .font = Font{"System", 36, true}, .align = Align::Centre, .colour = kTitleBlue},
+};
+
+// A dialog frame shows no menu bar here, whatever its layout says.
+const layout_facts::Window kAboutWindow = {
+    .title = "", .size = {300, 200}, .fixedSize = true, .frame = "dialog", .closeBox = false,
+    .minimiseBox = false, .maximiseBox = false, .background = kWhite, .menuBarShown = false,
+    .visible = true};
 
 QColor TextColour(fw::Label& label) {
   return label.widget()->palette().color(QPalette::WindowText);
@@ -73,14 +91,10 @@ QColor TextColour(fw::Label& label) {
 
 class LayoutTest : public WindowsTest {};
 
-TEST_F(LayoutTest, MainWindowControlsInOrderWithTheirPlaces) {
+TEST_F(LayoutTest, MainWindowIsBuiltAsItsLayoutTable) {
   ControlWnd& wnd = ControlWnd::Instance();
+  EXPECT_EQ(ReadWindow(wnd), kMainWindow);
   ExpectControls(wnd, kMainControls);
-  EXPECT_EQ(wnd.Title(), "Quarnel");
-  EXPECT_EQ(wnd.Width(), 500);
-  EXPECT_TRUE(wnd.Visible());
-  EXPECT_NE(wnd.Canvas3().Backdrop(), nullptr);  // the logo
-  EXPECT_NE(wnd.Canvas1().Backdrop(), nullptr);  // the help icon
 }
 
 TEST_F(LayoutTest, MainWindowTallerThanItsMaximumShowsEveryControl) {
@@ -178,19 +192,10 @@ TEST_F(LayoutTest, ReportAreaUsesAFixedPitchFontAndHasNoExtraLines) {
   EXPECT_EQ(wnd.EigenFld().Text(), "a\r\nb\r\n\r\nc");
 }
 
-TEST_F(LayoutTest, AboutWindowShowsTitleLogoAndNotice) {
+TEST_F(LayoutTest, AboutWindowIsBuiltAsItsLayoutTable) {
   AboutWnd& about = AboutWnd::Instance();
+  EXPECT_EQ(ReadWindow(about), kAboutWindow);
   ExpectControls(about, kAboutControls);
-  EXPECT_EQ(about.Title(), "");
-  EXPECT_EQ(about.Width(), 300);
-  EXPECT_EQ(about.Height(), 200);
-  EXPECT_TRUE(about.Visible());
-  EXPECT_EQ(about.StaticText1().Text(), "Quarnel");
-  EXPECT_EQ(about.StaticText1().widget()->font().pixelSize(), 36);
-  EXPECT_EQ(TextColour(about.StaticText5()), QColor(0, 0, 216));
-  EXPECT_FALSE(about.StaticText5().Text().empty());
-  EXPECT_NE(about.Canvas1().Backdrop(), nullptr);
-  EXPECT_FALSE(about.widget()->windowFlags() & Qt::WindowCloseButtonHint);
 }
 
 }  // namespace
