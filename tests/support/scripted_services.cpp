@@ -46,10 +46,13 @@ std::vector<std::string> ScriptedServices::CallsStartingWith(const std::string& 
   return found;
 }
 
-void ScriptedServices::MsgBox(const std::string& text) { calls_.push_back("MsgBox: " + text); }
+void ScriptedServices::MsgBox(const std::string& text) {
+  calls_.push_back("MsgBox: " + text);
+  msgBoxes_.push_back({text, MsgBoxButtons::Ok, std::nullopt, MsgBoxAnswer::Ok});
+}
 
 MsgBoxAnswer ScriptedServices::MsgBox(const std::string& text, MsgBoxButtons buttons,
-                                      const std::string&) {
+                                      const std::string& title) {
   const bool yesNo = buttons == MsgBoxButtons::YesNoQuestion;
   MsgBoxAnswer answer = yesNo ? MsgBoxAnswer::No : MsgBoxAnswer::Ok;
   std::string note;
@@ -61,6 +64,7 @@ MsgBoxAnswer ScriptedServices::MsgBox(const std::string& text, MsgBoxButtons but
   }
   calls_.push_back("MsgBox " + std::to_string(static_cast<Integer>(buttons)) + ": " + text +
                    " -> " + std::to_string(static_cast<Integer>(answer)) + note);
+  msgBoxes_.push_back({text, buttons, title, answer});
   return answer;
 }
 

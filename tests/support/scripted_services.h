@@ -17,11 +17,14 @@
 //   "SetClipboardPicture <w>x<h>"
 //   "ClipboardPicture"
 //   "UnhandledException: <description>"
+//
+// Message boxes are also kept whole, title included (msgBoxes()).
 #pragma once
 
 #include <deque>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -43,8 +46,27 @@ class ScriptedServices : public Services {
   void AnswerExport(const std::string& path);
   void CancelExport();
 
+  // A message box as asked for: buttons 0 and no title for the one-text form
+  // (OK, no icon), else the buttons code and the title given; and the answer.
+  struct MsgBoxCall {
+    std::string text;
+    MsgBoxButtons buttons = MsgBoxButtons::Ok;
+    std::optional<std::string> title;
+    MsgBoxAnswer answer = MsgBoxAnswer::Ok;
+    bool operator==(const MsgBoxCall&) const = default;
+    friend void PrintTo(const MsgBoxCall& box, std::ostream* os) {
+      *os << "MsgBox " << static_cast<Integer>(box.buttons) << " \"" << box.text << "\" titled "
+          << (box.title ? "\"" + *box.title + "\"" : "(none)") << " -> "
+          << static_cast<Integer>(box.answer);
+    }
+  };
+
   const std::vector<std::string>& calls() const { return calls_; }
-  void ClearCalls() { calls_.clear(); }
+  const std::vector<MsgBoxCall>& msgBoxes() const { return msgBoxes_; }
+  void ClearCalls() {
+    calls_.clear();
+    msgBoxes_.clear();
+  }
   // How many recorded calls are exactly that text.
   int Count(const std::string& call) const;
   // Calls beginning with that prefix.
@@ -68,6 +90,7 @@ class ScriptedServices : public Services {
 
  private:
   std::vector<std::string> calls_;
+  std::vector<MsgBoxCall> msgBoxes_;
   std::deque<MsgBoxAnswer> msgBoxAnswers_;
   std::deque<std::optional<std::string>> printerAnswers_;
   std::deque<std::optional<std::string>> exportAnswers_;

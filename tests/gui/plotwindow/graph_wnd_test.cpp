@@ -158,6 +158,20 @@ TEST_F(GraphWndTest, CloseAnsweredNoAsksAgainNextTime) {
   EXPECT_EQ(script_.Count("Beep"), 1);
 }
 
+// The erase question is the Yes/No form with the question icon and no title
+// of its own; Copy's note is the one-text form with OK.
+TEST_F(GraphWndTest, EraseQuestionHasNoTitleAndCopyNoteIsThePlainForm) {
+  using Box = fw::ScriptedServices::MsgBoxCall;
+  GraphWnd& wnd = Open();
+  wnd.CopyBtn().Push();
+  script_.AnswerMsgBox(fw::kAnswerYes);
+  wnd.CloseBtn().Push();
+  Settle();
+  EXPECT_THAT(script_.msgBoxes(),
+              ElementsAre(Box{"Copied to clipboard", 0, std::nullopt, fw::kAnswerOk},
+                          Box{kErase, fw::kYesNoQuestion, "", fw::kAnswerYes}));
+}
+
 TEST_F(GraphWndTest, SaveCancelledClearsTheFlagAndCloseThenAsksNothing) {
   GraphWnd& wnd = Open();
   script_.CancelExport();
