@@ -112,10 +112,12 @@ inline void PrintTo(const Control& c, std::ostream* os) {
       << (c.anyLine ? "(any line)" : Shown(c.text));
   if (c.font)
     *os << " font " << c.font->family << " " << c.font->pixels << (c.font->bold ? " bold" : "");
-  *os << " " << AlignName(c.align) << " colour " << ColourName(c.colour) << " on "
-      << ColourName(c.background) << " scroll bars '" << c.scrollBars << "'"
-      << (c.border ? " border" : "") << (c.readOnly ? " read-only" : "") << " limit "
-      << c.maxCharacters << (c.isDefault ? " default" : "") << (c.picture ? " picture" : "")
+  if (c.align != Align::None) *os << " " << AlignName(c.align);
+  if (c.colour) *os << " colour " << ColourName(c.colour) << " on " << ColourName(c.background);
+  if (!c.scrollBars.empty()) *os << " scroll bars " << c.scrollBars;
+  if (c.maxCharacters) *os << " limit " << c.maxCharacters;
+  *os << (c.border ? " border" : "") << (c.readOnly ? " read-only" : "")
+      << (c.isDefault ? " default" : "") << (c.picture ? " picture" : "")
       << (c.enabled ? "" : " disabled");
 }
 
