@@ -164,12 +164,12 @@ TEST_F(GraphWndTest, EraseQuestionHasNoTitleAndCopyNoteIsThePlainForm) {
   using Box = fw::ScriptedServices::MsgBoxCall;
   GraphWnd& wnd = Open();
   wnd.CopyBtn().Push();
-  script_.AnswerMsgBox(fw::kAnswerYes);
+  script_.AnswerMsgBox(fw::MsgBoxAnswer::Yes);
   wnd.CloseBtn().Push();
   Settle();
   EXPECT_THAT(script_.msgBoxes(),
-              ElementsAre(Box{"Copied to clipboard", 0, std::nullopt, fw::kAnswerOk},
-                          Box{kErase, fw::kYesNoQuestion, "", fw::kAnswerYes}));
+              ElementsAre(Box{"Copied to clipboard", fw::MsgBoxButtons::Ok, std::nullopt, fw::MsgBoxAnswer::Ok},
+                          Box{kErase, fw::MsgBoxButtons::YesNoQuestion, "", fw::MsgBoxAnswer::Yes}));
 }
 
 TEST_F(GraphWndTest, SaveCancelledClearsTheFlagAndCloseThenAsksNothing) {
