@@ -42,8 +42,12 @@ void EnsureTeardown();
 // The fw window whose Qt window holds the widget, or null.
 Window* WindowOf(const QWidget* widget);
 // The text area that has (or, in an inactive window, last had) the keyboard
-// focus in that window, or null.
+// focus in that window, or null. While the window's menu bar holds the focus
+// for keyboard navigation, the text area the focus came from.
 TextArea* FocusedTextArea(const Window* window);
+// The widget the user works in within that window: its focus widget, or the
+// one its menu bar took the focus from.
+QWidget* WorkingFocus(const Window& window);
 
 // The shared Qt menu of a menu item (built on first use) and the action of a leaf.
 QMenu* MenuOf(MenuItem& item);
@@ -53,7 +57,8 @@ void SyncMenuUi(MenuItem& root);
 // The bar's top-level menus on a window's own Qt menu bar.
 void InstallMenuBar(Window& window);
 // The menus a window carries without showing them, for its context menus:
-// appended to menu (after a separator) when the window's bar is hidden.
+// appended to menu (after a separator) when the window's bar is hidden and the
+// window is still shown.
 void AppendCarriedMenus(QMenu& menu, Window& window);
 // Runs the Edit item of that name on the text area; false when it is no
 // Edit item or the area cannot do it.

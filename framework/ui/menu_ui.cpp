@@ -9,6 +9,9 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+
+#include <vector>
 
 #include "framework/ui/application.h"
 #include "framework/ui/controls.h"
@@ -32,6 +35,35 @@ QString Caption(const MenuItem& item) {
 }
 
 void RunPassForFrontmost() { RunEnablingPass(FrontmostWindow()); }
+
+// Qt hands the keyboard focus to a window's menu bar while the bar is worked
+// with the keys: after Escape closes one of its menus, the bar stays
+// highlighted for the arrow keys. The widget the focus came from is still the
+// one the user works in, and the one the Edit items act on.
+struct BarFocus {
+  QPointer<QMenuBar> bar;
+  QPointer<QWidget> before;
+};
+
+std::vector<BarFocus>& BarFocuses() {
+  static std::vector<BarFocus> focuses;
+  return focuses;
+}
+
+void NoteFocusMove(QWidget* old, QWidget* now) {
+  auto* bar = qobject_cast<QMenuBar*>(now);
+  if (!bar || !old || old->window() != bar->window()) return;
+  std::erase_if(BarFocuses(), [bar](const BarFocus& f) { return !f.bar || f.bar == bar; });
+  BarFocuses().push_back({bar, old});
+}
+
+// The widget a menu bar holding the focus took it from, while that widget is
+// still in the bar's window; else null.
+QWidget* FocusBefore(const QWidget* bar) {
+  for (const BarFocus& f : BarFocuses())
+    if (f.bar == bar && f.before && f.before->window() == bar->window()) return f.before;
+  return nullptr;
+}
 
 QMenu* BuildMenu(MenuItem& item) {
   auto* menu = new QMenu(UiHost());
@@ -106,7 +138,9 @@ void InstallMenuBar(Window& window) {
 
 void AppendCarriedMenus(QMenu& menu, Window& window) {
   auto bar = MenuBarFor(&window);
-  if (window.MenuBarVisible() || !bar) return;
+  // A mouse-down that hid the window (the About window's) ends the click
+  // there: the menu would pop up over whatever window came forward.
+  if (window.MenuBarVisible() || !bar || !window.Visible()) return;
   RunEnablingPass(&window);
   menu.addSeparator();
   for (const auto& top : bar->children())
@@ -145,6 +179,13 @@ void EnableEditItems(MenuItem& bar, const TextArea& area) {
     if (auto item = bar.Lookup(name); item && enabled) item->Enabled = true;
 }
 
+QWidget* WorkingFocus(const Window& window) {
+  QWidget* focus = window.widget()->focusWidget();
+  if (!qobject_cast<QMenuBar*>(focus)) return focus;
+  QWidget* before = FocusBefore(focus);
+  return before ? before : focus;
+}
+
 std::shared_ptr<MenuItem> ItemForShortcut(const std::shared_ptr<MenuItem>& bar,
                                           const std::string& portableKey) {
   if (portableKey.empty()) return nullptr;
@@ -173,7 +214,7 @@ class ShortcutFilter : public QObject {
     auto* key = static_cast<QKeyEvent*>(event);
     Window* window = WindowOf(static_cast<QWidget*>(watched));
     if (!window || key->isAutoRepeat()) return window && IsShortcut(*key, window);
-    return RunGuarded("menu shortcut", [&] { return RunShortcut(*key, window); });
+    return RunGuarded("menu shortcut", [&] { return RunShortcut(*key, watched, window); });
   }
 
  private:
@@ -183,9 +224,13 @@ class ShortcutFilter : public QObject {
     return ItemForShortcut(MenuBarFor(window), FromQt(pressed.toString(QKeySequence::PortableText)));
   }
   static bool IsShortcut(const QKeyEvent& key, Window* window) { return Match(key, window) != nullptr; }
-  static bool RunShortcut(const QKeyEvent& key, Window* window) {
+  static bool RunShortcut(const QKeyEvent& key, QObject* watched, Window* window) {
     auto item = Match(key, window);
     if (!item) return false;
+    // A shortcut ends the bar's keyboard navigation, as a second Escape
+    // would, and acts where the user was working.
+    if (auto* bar = qobject_cast<QMenuBar*>(watched))
+      if (QWidget* before = FocusBefore(bar)) before->setFocus(Qt::MenuBarFocusReason);
     RunEnablingPass(window);
     if (item->Enabled) Dispatch(*item, window);
     return true;
@@ -199,6 +244,7 @@ void InstallShortcutFilter() {
   if (filter || !qApp) return;
   filter = new ShortcutFilter(qApp);
   qApp->installEventFilter(filter);
+  QObject::connect(qApp, &QApplication::focusChanged, filter, NoteFocusMove);
 }
 
 }  // namespace fw

@@ -1,9 +1,12 @@
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gmock/gmock.h>
 
@@ -199,6 +202,66 @@ TEST_F(MenuTest, ShortcutRunsThePassFirstAndActsBeforeKeyFilters) {
   gLog.clear();
   QTest::keyClick(area.editor(), Qt::Key_5);
   EXPECT_THAT(gLog, ElementsAre("filter 53"));
+}
+
+// Escape closes a menu opened with a click but leaves the bar highlighted,
+// holding the keyboard focus; the Edit items still act on the text area.
+TEST_F(MenuTest, EditItemsActOnTheTextAreaWhileTheBarHoldsTheFocus) {
+  W1::setup.controls = [](fw::Window& w) {
+    static_cast<W1&>(w).Add<fw::TextArea>("EigenFld").SetProperties({.Width = 150, .Height = 100});
+  };
+  W1& window = W1::Instance();
+  WaitActive(window);
+  auto& area = window.ControlAs<fw::TextArea>("EigenFld");
+  area.SetText("1.5");
+  area.SetSelStart(0);
+  area.SetSelLength(3);
+  area.SetFocus();
+  QMenuBar* qtBar = window.widget()->menuBar();
+  QTest::mouseClick(qtBar, Qt::LeftButton, {}, qtBar->actionGeometry(ActionFor("UntitledMenu0")).center());
+  QMenu* edit = fw::MenuOf(Named("UntitledMenu0"));
+  ASSERT_TRUE(edit->isVisible());
+  QTest::keyClick(edit, Qt::Key_Escape);
+  ASSERT_FALSE(edit->isVisible());
+  ASSERT_EQ(QApplication::focusWidget(), qtBar);
+
+  fw::RunEnablingPass(&window);
+  EXPECT_TRUE(Named("EditCopy").Enabled);
+  QApplication::clipboard()->setText("before");
+  QTest::keyClick(qtBar, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "1.5");
+  // The shortcut ended the bar's navigation: typing goes on in the text.
+  EXPECT_EQ(QApplication::focusWidget(), area.editor());
+}
+
+// A right-click whose mouse-down hides the window opens no menu over the
+// window that came forward; one that leaves it shown opens the carried bar.
+TEST_F(MenuTest, ARightClickThatHidesTheWindowOpensNoMenu) {
+  for (const bool hides : {false, true}) {
+    SCOPED_TRACE(hides ? "hides" : "stays");
+    W2::setup.layout.MenuBarVisible = false;
+    W2::setup.mouseDown = [hides](fw::Integer, fw::Integer) {
+      if (hides) W2::Instance().Hide();
+      return false;
+    };
+    W2& window = W2::Instance();
+    window.SetMenuBar(bar);
+    WaitActive(window);
+    QStringList popped;
+    QTimer::singleShot(200, [&popped] {
+      if (QWidget* popup = QApplication::activePopupWidget()) {
+        for (QAction* action : popup->actions()) popped << action->text();
+        popup->close();
+      }
+    });
+    // Through the Qt window, as the window system delivers it: the press
+    // first, then the context menu event.
+    QTest::mouseClick(window.widget()->windowHandle(), Qt::RightButton, {},
+                      window.content()->mapTo(window.widget(), QPoint(50, 50)));
+    QTest::qWait(300);
+    EXPECT_EQ(popped.contains("Window"), !hides) << popped.join(", ").toStdString();
+    fw::CloseAllWindows();
+  }
 }
 
 TEST_F(MenuTest, AllWindowsShowTheSameSharedActions) {
