@@ -55,11 +55,13 @@ std::shared_ptr<fw::MenuItem> DescriptionMenuItem() {
 std::shared_ptr<fw::MenuItem> ControlMenuItem() { return ItemNamed<fw::MenuItem>("ControlMenuItem"); }
 
 void _ApplicationAddMenuHandlers() {
+  StartupStep("_ApplicationAddMenuHandlers");
   App().AddMenuHandler("AboutVorn", [] { return App()._AboutVorn_Action(); });
   App().AddMenuHandler("AboutMenuItem", [] { return App()._AboutMenuItem_Action(); });
 }
 
 void _NewAppInstance() {
+  StartupStep("_NewAppInstance");
   auto app = std::make_unique<HandleAboutMenu>();
   app->SetVersionData(version::kMajor, version::kMinor, version::kBug, version::kNonRelease,
                       version::kStageCode, std::string(kNotice),

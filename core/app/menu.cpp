@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/app/startup.h"
 #include "framework/base/exception_hook.h"
 
 namespace {
@@ -104,7 +105,10 @@ std::shared_ptr<Menu> Menu::Shared() {
   return shared;
 }
 
+void Menu::ForgetShared() { sharedMenu().reset(); }
+
 Menu::Menu() {
+  StartupStep("Menu");
   Untitled0();
   Untitled1();
   Untitled2();

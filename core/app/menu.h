@@ -14,6 +14,8 @@ class Menu : public fw::MenuBar {
   // The shared instance, built on first use; a build that throws stores
   // nothing, so the next call starts afresh.
   static std::shared_ptr<Menu> Shared();
+  // The module's initialiser: no shared instance yet. Start-up runs it first.
+  static void ForgetShared();
 
   Menu();
 

@@ -12,14 +12,23 @@ std::shared_ptr<fw::Picture> Cached(std::shared_ptr<fw::Picture>& cache, const s
   return cache;
 }
 
-}  // namespace
-
-std::shared_ptr<fw::Picture> Quarnel() {
+std::shared_ptr<fw::Picture>& LogoCache() {
   static std::shared_ptr<fw::Picture> cache;
-  return Cached(cache, "Quarnel.tiff");
+  return cache;
 }
 
-std::shared_ptr<fw::Picture> Vered68copy() {
+std::shared_ptr<fw::Picture>& HelpIconCache() {
   static std::shared_ptr<fw::Picture> cache;
-  return Cached(cache, "Vered68 copy.png");
+  return cache;
+}
+
+}  // namespace
+
+std::shared_ptr<fw::Picture> Quarnel() { return Cached(LogoCache(), "Quarnel.tiff"); }
+
+std::shared_ptr<fw::Picture> Vered68copy() { return Cached(HelpIconCache(), "Vered68 copy.png"); }
+
+void ForgetPictures() {
+  LogoCache().reset();
+  HelpIconCache().reset();
 }

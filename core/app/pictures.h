@@ -12,3 +12,6 @@
 std::shared_ptr<fw::Picture> Quarnel();
 // The help icon, from "Vered68 copy.png"; empty while the file cannot be read.
 std::shared_ptr<fw::Picture> Vered68copy();
+
+// The module's initialiser: nothing read yet. Start-up runs it first.
+void ForgetPictures();

@@ -4,11 +4,17 @@
 #include "core/app/default_window.h"
 #include "core/app/file_types.h"
 #include "core/app/menu.h"
+#include "core/app/pictures.h"
 #include "core/calc/module1.h"
 
 namespace {
 
 constexpr int kStartupFailed = 1;
+
+StartupProbe& Probe() {
+  static StartupProbe probe;
+  return probe;
+}
 
 // _Main: every step runs only while no exception is pending; the first one
 // raised is handed to the report and ends start-up.
@@ -26,10 +32,20 @@ int _Main(StartupFramework& framework) {
 
 }  // namespace
 
+void SetStartupProbe(StartupProbe probe) { Probe() = std::move(probe); }
+
+void StartupStep(std::string_view step) {
+  if (Probe()) Probe()(step);
+}
+
 void _RunInitializers() {
-  // The shared results record starts with its initial values before any
-  // window can read it.
-  module1();
+  StartupStep("_RunInitializers");
+  // Every module starts from its initial values before any window can read
+  // them, as in a fresh process (tests run start-up more than once): the
+  // results record, no shared menu bar, no picture read.
+  module1() = Module1{};
+  Menu::ForgetShared();
+  ForgetPictures();
 }
 
 void _EarlyStartup(StartupFramework& framework) {
@@ -39,11 +55,20 @@ void _EarlyStartup(StartupFramework& framework) {
   _ApplicationAddMenuHandlers();
 }
 
-void _InitFileTypes() { FileTypes::_Initialize(); }
+void _InitFileTypes() {
+  StartupStep("_InitFileTypes");
+  FileTypes::_Initialize();
+}
 
-void _LateStartup() { _MakeDefaultView(); }
+void _LateStartup() {
+  StartupStep("_LateStartup");
+  _MakeDefaultView();
+}
 
-void _MakeDefaultView() { MakeDefaultWindow(); }
+void _MakeDefaultView() {
+  StartupStep("_MakeDefaultView");
+  MakeDefaultWindow();
+}
 
 int QuarnelMain(StartupFramework& framework) {
   int exitCode = kStartupFailed;

@@ -1,6 +1,6 @@
-// Start-up's order, the state each framework step finds, and what an
-// exception in any step does: one report, no later step, no event loop, a
-// non-zero exit code, finalisers all the same.
+// Start-up's order, the state each step finds, and what an exception in any
+// step does: one report, no later step, no event loop, a non-zero exit code,
+// finalisers all the same.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -13,10 +13,12 @@
 #include "core/app/app.h"
 #include "core/app/file_types.h"
 #include "core/app/menu.h"
+#include "core/app/pictures.h"
 #include "core/app/startup.h"
 #include "core/calc/scree.h"
 #include "core/windows/about_wnd.h"
 #include "framework/base/exception_hook.h"
+#include "framework/ui/pictures.h"
 #include "framework/ui/window.h"
 #include "tests/support/scripted_services.h"
 
@@ -25,11 +27,15 @@ using testing::HasSubstr;
 
 namespace {
 
-// Records the framework steps with what start-up had done before each, and
-// throws in the step named by failAt.
+// Records every step, the program's own (through the start-up probe) and the
+// framework's, with what start-up had done before each, and throws in the
+// step named by failAt.
 class RecordingFramework : public StartupFramework {
  public:
-  explicit RecordingFramework(std::string failAt = "") : failAt_(std::move(failAt)) {}
+  explicit RecordingFramework(std::string failAt = "") : failAt_(std::move(failAt)) {
+    SetStartupProbe([this](std::string_view step) { Step(std::string(step)); });
+  }
+  ~RecordingFramework() override { SetStartupProbe(nullptr); }
 
   void SetSupportsHiDPI(bool on) override {
     Step(std::string("hidpi ") + (on ? "on" : "off"));
@@ -56,13 +62,14 @@ class RecordingFramework : public StartupFramework {
  private:
   void Step(const std::string& name) {
     log.push_back(name);
-    state.push_back(Snapshot());
+    state.push_back(name + ": " + Snapshot());
     if (name == failAt_ || (failAt_ == "report" && name == "init"))
       throw std::runtime_error("failed in " + name);
   }
 
   static std::string Snapshot() {
     std::string s = fw::App() ? "app" : "no app";
+    if (fw::App() && fw::App()->menuBar()) s += " with its bar";
     if (fw::App() && fw::App()->menuHandlers().Has("AboutVorn") &&
         fw::App()->menuHandlers().Has("AboutMenuItem"))
       s += ", handlers";
@@ -73,24 +80,53 @@ class RecordingFramework : public StartupFramework {
   std::string failAt_;
 };
 
+// Every step of a run that fails nowhere, in order.
+const std::vector<std::string> kSteps = {
+    "_RunInitializers", "hidpi on", "_InitFileTypes", "_NewAppInstance", "Menu",
+    "_ApplicationAddMenuHandlers", "init", "_LateStartup", "_MakeDefaultView",
+    "after late start-up", "event loop"};
+
+// The steps up to and including that one.
+std::vector<std::string> Through(const std::string& last) {
+  std::vector<std::string> steps;
+  for (const std::string& step : kSteps) {
+    steps.push_back(step);
+    if (step == last) break;
+  }
+  return steps;
+}
+
 class StartupTest : public testing::Test {
  protected:
   // Each case starts as a fresh process would: no application object registered.
   void SetUp() override { fw::RegisterAppObject(nullptr); }
-  void TearDown() override { fw::CloseAllWindows(); }
+  void TearDown() override {
+    fw::CloseAllWindows();
+    fw::SetPictureReader(nullptr);
+  }
   fw::ScriptedServices script_;
 };
 
 TEST_F(StartupTest, RunsItsStepsInOrder) {
   RecordingFramework framework;
   EXPECT_EQ(QuarnelMain(framework), 0);
-  EXPECT_THAT(framework.log, ElementsAre("hidpi on", "init", "after late start-up", "event loop",
-                                         "finalizers"));
+  std::vector<std::string> expected = kSteps;
+  expected.push_back("finalizers");
+  EXPECT_EQ(framework.log, expected);
+  // The application object is registered only once it carries its bar, and
+  // its handlers are bound before the framework initialises.
   EXPECT_THAT(framework.state,
-              ElementsAre("no app, windows 0",
-                          "app, handlers, windows 0",
-                          "app, handlers, windows 1",
-                          "app, handlers, windows 1"));
+              ElementsAre("_RunInitializers: no app, windows 0",
+                          "hidpi on: no app, windows 0",
+                          "_InitFileTypes: no app, windows 0",
+                          "_NewAppInstance: no app, windows 0",
+                          "Menu: no app, windows 0",
+                          "_ApplicationAddMenuHandlers: app with its bar, windows 0",
+                          "init: app with its bar, handlers, windows 0",
+                          "_LateStartup: app with its bar, handlers, windows 0",
+                          "_MakeDefaultView: app with its bar, handlers, windows 0",
+                          "after late start-up: app with its bar, handlers, windows 1",
+                          "event loop: app with its bar, handlers, windows 1"));
   EXPECT_TRUE(script_.exceptions().empty());
 }
 
@@ -128,13 +164,42 @@ TEST_F(StartupTest, FirstWindowIsTheAboutWindowShownAtOnce) {
   EXPECT_TRUE(windows.front()->Visible());
 }
 
+// The initialisers start every module afresh: a second run builds its own
+// menu bar and reads the logo again.
+TEST_F(StartupTest, InitializersStartFromNothing) {
+  int logoReads = 0;
+  fw::SetPictureReader([&](const std::string& name) {
+    if (name == "Quarnel.tiff") ++logoReads;
+    return std::make_shared<fw::Picture>(78, 78);
+  });
+  RecordingFramework first;
+  ASSERT_EQ(QuarnelMain(first), 0);
+  const std::shared_ptr<Menu> firstBar = Menu::Shared();
+  fw::CloseAllWindows();
+  module1().dirty = "y";
+  RecordingFramework second;
+  ASSERT_EQ(QuarnelMain(second), 0);
+  EXPECT_NE(Menu::Shared(), firstBar);
+  EXPECT_EQ(App().menuBar(), Menu::Shared());
+  EXPECT_EQ(logoReads, 2);
+  EXPECT_EQ(module1().dirty, "");
+}
+
 struct FailureCase {
   std::string failAt;
-  std::vector<std::string> log;
+  std::vector<std::string> log;  // the steps that ran, the report, the finalisers
+  bool appRegistered;
   std::size_t windows;
 };
 
 void PrintTo(const FailureCase& c, std::ostream* os) { *os << "failing in " << c.failAt; }
+
+std::vector<std::string> FailedAt(const std::string& step) {
+  std::vector<std::string> log = Through(step);
+  log.push_back("report");
+  log.push_back("finalizers");
+  return log;
+}
 
 class StartupFailureTest : public StartupTest, public testing::WithParamInterface<FailureCase> {};
 
@@ -143,35 +208,53 @@ TEST_P(StartupFailureTest, IsReportedOnceAndEndsTheRun) {
   RecordingFramework framework(c.failAt);
   EXPECT_EQ(QuarnelMain(framework), 1);
   EXPECT_EQ(framework.log, c.log);
+  EXPECT_EQ(fw::App() != nullptr, c.appRegistered);
   EXPECT_EQ(fw::LiveWindows().size(), c.windows);
   ASSERT_EQ(script_.exceptions().size(), 1u);
   EXPECT_THAT(script_.exceptions().front(), HasSubstr("failed in"));
   EXPECT_THAT(script_.exceptions().front(), HasSubstr("start-up"));
+  // The application's handlers are bound only by a run that got past them.
+  if (fw::App()) {
+    EXPECT_EQ(fw::App()->menuHandlers().Has("AboutVorn"),
+              c.failAt != "_ApplicationAddMenuHandlers");
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     EachStep, StartupFailureTest,
     testing::Values(
-        FailureCase{"hidpi on", {"hidpi on", "report", "finalizers"}, 0},
-        FailureCase{"init", {"hidpi on", "init", "report", "finalizers"}, 0},
-        FailureCase{"after late start-up",
-                    {"hidpi on", "init", "after late start-up", "report", "finalizers"}, 1},
-        FailureCase{"event loop",
-                    {"hidpi on", "init", "after late start-up", "event loop", "report",
-                     "finalizers"},
-                    1},
+        FailureCase{"_RunInitializers", FailedAt("_RunInitializers"), false, 0},
+        FailureCase{"hidpi on", FailedAt("hidpi on"), false, 0},
+        FailureCase{"_InitFileTypes", FailedAt("_InitFileTypes"), false, 0},
+        FailureCase{"_NewAppInstance", FailedAt("_NewAppInstance"), false, 0},
+        // The half-built application object is never registered.
+        FailureCase{"Menu", FailedAt("Menu"), false, 0},
+        FailureCase{"_ApplicationAddMenuHandlers", FailedAt("_ApplicationAddMenuHandlers"), true,
+                    0},
+        FailureCase{"init", FailedAt("init"), true, 0},
+        FailureCase{"_MakeDefaultView", FailedAt("_MakeDefaultView"), true, 0},
+        FailureCase{"after late start-up", FailedAt("after late start-up"), true, 1},
+        FailureCase{"event loop", FailedAt("event loop"), true, 1},
         // A report that fails itself still ends the run in order.
-        FailureCase{"report", {"hidpi on", "init", "report", "finalizers"}, 0}),
+        FailureCase{"report", FailedAt("init"), true, 0}),
     [](const testing::TestParamInfo<FailureCase>& info) {
       std::string name;
       for (char ch : info.param.failAt) name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
       return name;
     });
 
-TEST_F(StartupTest, FailureBeforeTheApplicationObjectBindsNoHandlers) {
-  RecordingFramework framework("hidpi on");
+// Building the About window fails (its logo cannot be read for want of
+// memory, say): the half-built window is gone, and no event loop runs.
+TEST_F(StartupTest, FailureWhileBuildingTheAboutWindowEndsTheRun) {
+  fw::SetPictureReader([](const std::string&) -> std::shared_ptr<fw::Picture> {
+    throw std::bad_alloc();
+  });
+  RecordingFramework framework;
   EXPECT_EQ(QuarnelMain(framework), 1);
-  EXPECT_EQ(fw::App(), nullptr);
+  EXPECT_EQ(framework.log, FailedAt("_MakeDefaultView"));
+  EXPECT_TRUE(fw::LiveWindows().empty());
+  ASSERT_EQ(script_.exceptions().size(), 1u);
+  EXPECT_THAT(script_.exceptions().front(), HasSubstr("bad_alloc"));
 }
 
 }  // namespace
