@@ -1,6 +1,8 @@
 // Start-up's framework steps on Qt: the QApplication is created when the
 // framework initialises, after the early steps (high-resolution support must
-// be chosen before it exists), and destroyed by the finalisers.
+// be chosen before it exists), and destroyed by the finalisers. A failure in
+// an early step is reported in a message box all the same: the report then
+// creates the QApplication itself.
 #pragma once
 
 #include <memory>
@@ -21,6 +23,9 @@ class QtStartup : public StartupFramework {
   void RunFinalizers() override;
 
  private:
+  // The QApplication with the program's name, version and icon.
+  void MakeApplication();
+
   int& argc_;
   char** argv_;
   std::unique_ptr<QApplication> application_;

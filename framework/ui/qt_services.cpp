@@ -155,6 +155,7 @@ std::shared_ptr<Picture> QtServices::ClipboardPicture() {
 void QtServices::ReportUnhandledException(const std::string& description) {
   // The description is on stderr already.
   if (Headless()) return;
+  qCInfo(lcDialogs, "message box: %s", description.c_str());
   QMessageBox::critical(DialogParent(), Title(""), ToQt(description));
 }
 
