@@ -173,6 +173,10 @@ TEST_F(ControlWndTest, WindowMenuItemsEnabledPerFrontmostWindow) {
   EXPECT_THAT(enabled(&AboutWnd::Instance()), ElementsAre("AboutVorn"));
   EXPECT_THAT(enabled(&DescriptionWnd::Instance()),
               ElementsAre("ControlMenuItem", "AboutMenuItem", "AboutVorn"));
+  Calculate("20", kWorkedExample);
+  wnd_.GraphBtn().Push();
+  ASSERT_NE(fw::LiveInstance<GraphWnd>(), nullptr);
+  EXPECT_THAT(enabled(fw::LiveInstance<GraphWnd>()), ElementsAre("AboutVorn"));
 }
 
 TEST_F(ControlWndTest, AboutItemShowsTheAboutWindowAndActivationHidesIt) {
