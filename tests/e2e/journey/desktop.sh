@@ -41,6 +41,22 @@ menu_open() {
 }
 shot() { import -window "${2:-root}" "$shots/$1.png" || fail "no screenshot $1"; }
 
+# The ARGB values of the $2 x $2 image of window $1's icon, one a line (xprop
+# cuts a long property short unless told its length).
+icon_pixels() {
+  xprop -len 4000000 -id "$1" -notype 32c _NET_WM_ICON | sed 's/^[^=]*= *//' | tr -d ' ' |
+    tr ',' '\n' | awk -v want="$2" 'NF { v[n++] = $1 }
+      END { for (i = 0; i + 1 < n; i += 2 + v[i] * v[i + 1])
+              if (v[i] == want && v[i + 1] == want)
+                for (k = 0; k < want * want; k++) print v[i + 2 + k] }'
+}
+# The ARGB values of a picture file, one a line.
+file_pixels() {
+  convert "$1" -depth 8 rgba:- | od -An -v -tu1 | tr -s ' ' '\n' | awk 'NF { b[n++] = $1 }
+    END { for (i = 0; i + 3 < n; i += 4)
+            printf "%.0f\n", b[i + 3] * 16777216 + b[i] * 65536 + b[i + 1] * 256 + b[i + 2] }'
+}
+
 # Clicks at (x, y) of a window's content, whose layout height is $2: Qt puts
 # the menu bar inside the X window, above the content (negative y is in it).
 click_in() {
@@ -104,8 +120,15 @@ box_window() {
   done < <(windows)
   return 1
 }
+# How many dark blue pixels the icon's place in a box's picture holds: the
+# question icon's mark has some, a box without an icon none.
+icon_marks() {
+  convert "$shots/$1.png" -crop 40x40+6+6 +repage -fx 'b > 0.5 && r < 0.35 && g < 0.35' \
+    -format '%[fx:round(mean * w * h)]' info:
+}
 # Waits for the next message box, checks its text and the window it belongs
-# to ($2), keeps its picture ($3) and answers it with the key $4.
+# to ($2), keeps its picture ($3, and the box's own as $3-box) and answers it
+# with the key $4.
 answer_box() {
   local text=$1 owner=$2 name=$3 key=$4 box got parent
   boxes=$((boxes + 1))
@@ -116,6 +139,7 @@ answer_box() {
   box=$(box_window)
   belongs "$box" "$owner" "the box \"$text\""
   shot "$name"
+  shot "$name-box" "$box"
   xdotool windowactivate --sync "$box" 2>/dev/null
   xdotool key "$key"
   wait_for 10 not box_window || fail "the box \"$text\" stayed after $key"

@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # One user's whole session with the installed program, under Xvfb + openbox:
-# the build is installed into a temporary prefix and started from there; the
-# splash gives way to the main window after its 4 s; v and half of the worked example are
-# typed, the rest pasted through the Edit menu; Calculate; the report copied
-# out through the Edit menu and printed to PDF through the real print dialog;
-# Graph; Copy (the clipboard read as a PNG while the program runs); the plot
-# printed to PDF, its erase question answered No, saved as PNG and as TIFF
-# through the real save dialog, then closed; the Description window's help
-# text printed from its menu; About, dismissed by a key; Clear; Graph refused;
-# Ctrl+Q. Every message box is checked by its text, by the window it belongs
-# to, and answered. Screenshots of each window are kept in the shots folder.
+# the build is installed into a temporary prefix and started from there (the
+# windows carry the installed icon); the splash gives way to the main window
+# after its 4 s; v and half of the worked example are typed, the rest pasted
+# through the Edit menu; Calculate; the report copied out through the Edit
+# menu, and with Ctrl+C after Escape has left a menu, and printed to PDF
+# through the real print dialog; Graph; Copy (the clipboard read as a PNG
+# while the program runs); the plot printed to PDF, its erase question (its
+# icon checked) answered No, saved as PNG and as TIFF through the real save
+# dialog, then closed; the Description window's help text printed from its
+# menu; About, dismissed by a key, and again by a right-click that opens no
+# menu; Clear; Graph refused; calculated again (the eigenvalues pasted with
+# Ctrl+V), plotted and erased with Yes; Ctrl+Q. Every message box is checked
+# by its text, by the window it belongs to, and answered. Screenshots of each
+# window are kept in the shots folder.
 #
 #   journey_e2e.sh <cmake> <build folder> <folder for screenshots>
 # shellcheck disable=SC2154  # wait_window names the variable it sets
@@ -77,6 +81,12 @@ shot main-empty "$main"
 # The logo and the help icon from the installed data folder (below the bar).
 [ "$(colours main-empty 78x77+5+22)" -gt 2 ] || fail "the main window shows no logo"
 [ "$(colours main-empty 74x45+400+229)" -gt 2 ] || fail "the main window shows no help icon"
+# Its icon comes from the installed data, which no desktop theme looks into.
+icons=$prefix/share/icons/hicolor
+for size in 16 32 48; do
+  cmp -s <(icon_pixels "$main" $size) <(file_pixels "$icons/${size}x$size/apps/quarnel.png") ||
+    fail "the main window's $size-pixel icon is not the installed one"
+done
 
 main_click 440 495                     # Calculate with nothing entered
 answer_box "Variables must range from 3-99" "$main" box-variables Return
@@ -114,6 +124,18 @@ copied() {
   grep -q 'Critical value' "$work/report.txt"
 }
 wait_for 10 copied || fail "the report did not reach the clipboard"
+# The Edit menu opened with a click and left with one Escape keeps the bar
+# highlighted; Ctrl+C still copies the selection of the text area.
+printf 'stale' >"$work/stale.txt"
+xclip -selection clipboard -quiet <"$work/stale.txt" >/dev/null 2>&1 &
+xsession_track $!
+wait_for 5 on_clipboard "$work/stale.txt" || fail "xclip did not take the clipboard"
+main_click 56 -11
+wait_for 5 menu_open || fail "the Edit menu did not open"
+xdotool key Escape
+wait_for 5 not menu_open || fail "Escape left the Edit menu open"
+xdotool key ctrl+c
+wait_for 10 copied || fail "Ctrl+C after Escape from a menu copied nothing"
 [ -z "$(logged_box $((boxes + 1)))" ] || fail "Calculate showed \"$(logged_box $((boxes + 1)))\""
 cp "$work/report.txt" "$shots/report.txt"
 expect_line() {
@@ -164,6 +186,9 @@ pdfimages -list "$out/plot.pdf" | awk 'NR > 2 { print $1, $4 "x" $5 }' | grep -q
 graph_click 55 467                     # Close, answered No: the plot stays
 answer_box "Are you sure you want to erase this graph" "$graph" box-erase alt+n
 find_window 640x519 "Quarnel Graph" >/dev/null || fail "No closed the plot window"
+# The question shows its icon (a box without one, as Copy's, has none there).
+[ "$(icon_marks box-erase-box)" -gt 20 ] && [ "$(icon_marks box-copied-box)" = 0 ] ||
+  fail "the erase question shows no question icon"
 
 graph_click 409 467                    # Save
 save_as graph.png "PNG 600x420"
@@ -203,6 +228,15 @@ shot about "$about"
 xdotool windowactivate --sync "$about" 2>/dev/null
 xdotool key space
 wait_for 10 not find_window 300x200 Quarnel || fail "a key did not hide the About window"
+# A right-click hides it as well, and opens no menu over the main window.
+menu_item 106 140 55
+wait_window about 300x200 Quarnel
+xdotool windowactivate --sync "$about" 2>/dev/null
+click_in "$about" 200 150 150 3
+wait_for 10 not find_window 300x200 Quarnel || fail "a right-click did not hide the About window"
+wait_for 5 active_is "$main" || fail "the right-click did not bring the main window"
+sleep 0.5
+menu_open && fail "the About window's right-click opened a menu over the main window"
 
 # --- Clear; Graph refused; Ctrl+Q -------------------------------------------------
 xdotool windowactivate --sync "$main" 2>/dev/null
@@ -212,6 +246,27 @@ wait_for 10 field_blank || fail "Clear left text in the eigenvalue field"
 main_click 440 351                     # Graph
 answer_box "Quarnel must be calculated before graph can be displayed." "$main" box-graph Return
 find_window "*" "Quarnel Graph" >/dev/null && fail "Graph opened a plot window after Clear"
+
+# --- calculated again, plotted, and the plot erased: Yes --------------------------
+main_click 249 160                     # NVarsFld
+xdotool type --delay 15 "20"
+printf '%s\r\n' 5.43 3.11 2.24 1.89 1.52 1.29 .80 .46 .41 .37 >"$work/all.txt"
+cat "$work/pasted.txt" >>"$work/all.txt"
+xclip -selection clipboard -quiet <"$work/all.txt" >/dev/null 2>&1 &
+xsession_track $!
+wait_for 5 on_clipboard "$work/all.txt" || fail "xclip did not take the clipboard"
+main_click 195 360
+xdotool key ctrl+v
+main_click 440 495                     # Calculate
+main_click 440 351                     # Graph
+wait_window graph 640x519 "Quarnel Graph"
+xdotool windowactivate --sync "$graph" 2>/dev/null
+graph_click 55 467                     # Close, answered Yes: the plot goes
+answer_box "Are you sure you want to erase this graph" "$graph" box-erase-yes alt+y
+wait_for 10 not find_window "*" "Quarnel Graph" || fail "Yes left the plot window open"
+wait_for 5 active_is "$main" || fail "Yes did not bring the main window forward"
+main_click 440 351                     # Graph: the erased plot is not offered again
+answer_box "Quarnel must be calculated before graph can be displayed." "$main" box-graph-erased Return
 
 xdotool windowactivate --sync "$main" 2>/dev/null
 xdotool key ctrl+q
