@@ -14,10 +14,11 @@
 namespace {
 
 // A reader that counts reads per file and gives a picture only once the
-// file is marked present.
+// file is marked present; nothing is read before it.
 class CountingReader {
  public:
   CountingReader() {
+    ForgetPictures();
     fw::SetPictureReader([this](const std::string& name) -> std::shared_ptr<fw::Picture> {
       ++reads[name];
       if (!present[name]) return nullptr;

@@ -103,6 +103,7 @@ class StartupTest : public testing::Test {
   void TearDown() override {
     fw::CloseAllWindows();
     fw::SetPictureReader(nullptr);
+    ForgetPictures();  // no picture of a fake reader stays for later tests
   }
   fw::ScriptedServices script_;
 };
