@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/startup.h"
+#include "core/app/startup_probe.h"
 #include "framework/base/exception_hook.h"
 
 namespace {

@@ -11,11 +11,6 @@ namespace {
 
 constexpr int kStartupFailed = 1;
 
-StartupProbe& Probe() {
-  static StartupProbe probe;
-  return probe;
-}
-
 // _Main: every step runs only while no exception is pending; the first one
 // raised is handed to the report and ends start-up.
 int _Main(StartupFramework& framework) {
@@ -31,12 +26,6 @@ int _Main(StartupFramework& framework) {
 }
 
 }  // namespace
-
-void SetStartupProbe(StartupProbe probe) { Probe() = std::move(probe); }
-
-void StartupStep(std::string_view step) {
-  if (Probe()) Probe()(step);
-}
 
 void _RunInitializers() {
   StartupStep("_RunInitializers");

@@ -12,6 +12,8 @@
 #include <functional>
 #include <string_view>
 
+#include "core/app/startup_probe.h"
+
 // The framework's part of start-up, behind an interface so that a test can
 // watch the order and make any step fail.
 class StartupFramework {
@@ -31,12 +33,6 @@ class StartupFramework {
 // after a start-up failure.
 int QuarnelMain(StartupFramework& framework);
 
-// Each of start-up's own steps (the ones below, and the Menu constructor)
-// names itself to the probe before it runs; a test installs one to watch the
-// order or make a step fail. None is installed in the program.
-using StartupProbe = std::function<void(std::string_view step)>;
-void SetStartupProbe(StartupProbe probe);
-void StartupStep(std::string_view step);
 
 // The steps, in the order QuarnelMain runs them; each passes any exception
 // on to its caller.

@@ -23,16 +23,18 @@ class StandInServices : public Services {
   void ReportUnhandledException(const std::string&) override {}
 };
 
+Services* gDefault = nullptr;
 Services* gInstalled = nullptr;
 
 }  // namespace
 
 Services& services() {
   static StandInServices standIn;
-  return gInstalled ? *gInstalled : standIn;
+  if (gInstalled) return *gInstalled;
+  return gDefault ? *gDefault : standIn;
 }
 
-void SetServices(Services* replacement) { gInstalled = replacement; }
+void SetDefaultServices(Services* defaults) { gDefault = defaults; }
 
 ScopedServices::ScopedServices(Services& replacement) : previous_(gInstalled) {
   gInstalled = &replacement;

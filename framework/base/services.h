@@ -54,9 +54,10 @@ class Services {
 // box's text to stderr and takes the safe answer (OK, No, cancel), as the Qt
 // ones do without a display.
 Services& services();
-// Installs services for the process; null restores the stand-in. The caller
-// keeps ownership and keeps the object alive while it is installed.
-void SetServices(Services* replacement);
+// Sets the process's own services, used whenever no scoped ones are installed;
+// null restores the stand-in. The caller keeps ownership and keeps the object
+// alive while it is in use. Scoped services (a test's double) stay in front.
+void SetDefaultServices(Services* defaults);
 
 // Installs services for a scope and restores the previous ones after it.
 class ScopedServices {

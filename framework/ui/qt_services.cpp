@@ -57,7 +57,7 @@ QString Title(const std::string& title) {
 
 void UseQtServices() {
   static QtServices qt;
-  SetServices(&qt);
+  SetDefaultServices(&qt);
 }
 
 const PictureFormat* ExportFormats(int* count) {

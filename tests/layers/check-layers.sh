@@ -40,8 +40,8 @@ rules=(
   "framework/date" "framework/date/ framework/text/"
   "framework/ui" "framework/ui/ framework/base/ framework/graphics/ framework/text/"
   "plot/linegraph" "plot/linegraph/ framework/graphics/ framework/base/ framework/text/ core/calc/"
-  "core/app/menu core/app/pictures core/app/file_types"
-  "core/app/menu.h core/app/pictures.h core/app/file_types.h framework/ core/calc/"
+  "core/app/menu core/app/pictures core/app/file_types core/app/startup_probe"
+  "core/app/menu.h core/app/pictures.h core/app/file_types.h core/app/startup_probe.h framework/ core/calc/"
 )
 plain="framework/text framework/base core/calc"
 cd "$source"

@@ -21,7 +21,7 @@
 #include "core/app/qt_startup.h"
 #include "core/app/startup.h"
 #include "framework/ui/application.h"
-#include "framework/ui/scripted_services.h"
+#include "tests/support/scripted_services.h"
 
 using testing::HasSubstr;
 
