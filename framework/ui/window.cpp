@@ -100,7 +100,8 @@ void Window::SetProperties(const WindowLayout& layout) {
   WindowFrame* frame = impl_->frame;
   frame->setWindowFlags(FlagsFor(layout));
   frame->closable = layout.HasCloseButton;
-  frame->setWindowTitle(ToQt(layout.Title));
+  // Qt puts the application's name in an empty title bar; a blank shows none.
+  frame->setWindowTitle(layout.Title.empty() ? QStringLiteral(" ") : ToQt(layout.Title));
   const QSize size(ToInt(layout.Width), ToInt(layout.Height));
   WindowContent* content = impl_->content;
   content->preferred = size;
@@ -130,9 +131,12 @@ void Window::Show() {
   if (!impl_->open) return;
   InstallMenuBar(*this);
   NoteActivated(this);  // frontmost now, before the window system confirms it
-  impl_->frame->show();
-  impl_->frame->raise();
-  impl_->frame->activateWindow();
+  WindowFrame* frame = impl_->frame;
+  // A minimised window counts as visible to Qt: show() alone leaves it an icon.
+  if (frame->isMinimized()) frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+  frame->show();
+  frame->raise();
+  frame->activateWindow();
 }
 
 void Window::Hide() { impl_->frame->hide(); }
@@ -156,7 +160,7 @@ void Window::Close() {
 
 bool Window::Visible() const { return impl_->frame && impl_->frame->isVisible(); }
 bool Window::IsOpen() const { return impl_->open; }
-std::string Window::Title() const { return FromQt(impl_->frame->windowTitle()); }
+std::string Window::Title() const { return impl_->layout.Title; }
 Integer Window::Width() const { return impl_->content->width(); }
 Integer Window::Height() const { return impl_->content->height(); }
 

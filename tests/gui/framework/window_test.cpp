@@ -72,6 +72,29 @@ TEST_F(FrameworkTest, ClassesHaveSeparateInstancesAndHideKeepsTheWindow) {
   EXPECT_EQ(fw::FrontmostWindow(), &one);
 }
 
+// Qt counts a minimised window as visible, so showing it again does not
+// bring it back by itself.
+TEST_F(FrameworkTest, ShowRestoresAMinimisedWindowAndActivatesIt) {
+  W1& one = W1::Instance();
+  W2& two = W2::Instance();
+  WaitActive(two);
+  one.widget()->showMinimized();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return one.widget()->isMinimized(); }));
+  one.Show();
+  EXPECT_FALSE(one.widget()->isMinimized());
+  WaitActive(one);
+  EXPECT_EQ(fw::FrontmostWindow(), &one);
+}
+
+TEST_F(FrameworkTest, AnEmptyTitleShowsNoText) {
+  // Qt would put the application's name into an empty title bar.
+  W1::setup.layout.Title = "";
+  W1& window = W1::Instance();
+  EXPECT_EQ(window.Title(), "");
+  EXPECT_FALSE(window.widget()->windowTitle().isEmpty());
+  EXPECT_TRUE(window.widget()->windowTitle().trimmed().isEmpty());
+}
+
 TEST_F(FrameworkTest, HiddenAtCreationUntilShown) {
   W1::setup.layout.Visible = false;
   W1& window = W1::Instance();
@@ -195,10 +218,14 @@ TEST_F(FrameworkTest, KeysAndClicksReachTheWindowWhereNoControlTakesThem) {
   gLog.clear();
   // Through the window system, as a user's key arrives.
   QTest::keyClick(window.widget()->windowHandle(), Qt::Key_X);
-  QTest::keyClick(window.widget()->windowHandle(), Qt::Key_Left);  // no character: no KeyDown
+  // Keys that give no character arrive with an empty text; a modifier alone
+  // is no key of its own.
+  for (Qt::Key key : {Qt::Key_Left, Qt::Key_Home, Qt::Key_F5, Qt::Key_Shift, Qt::Key_Control})
+    QTest::keyClick(window.widget()->windowHandle(), key);
   QTest::mouseClick(window.ControlByName("StaticText1").widget(), Qt::LeftButton, {}, QPoint(5, 5));
   QTest::mouseClick(window.ControlByName("Canvas1").widget(), Qt::LeftButton, {}, QPoint(1, 2));
-  EXPECT_THAT(gLog, ElementsAre("W1 KeyDown x", "W1 MouseDown 15,15", "W1 MouseDown 51,52"));
+  EXPECT_THAT(gLog, ElementsAre("W1 KeyDown x", "W1 KeyDown ", "W1 KeyDown ", "W1 KeyDown ",
+                                "W1 MouseDown 15,15", "W1 MouseDown 51,52"));
 }
 
 TEST_F(FrameworkTest, ControlEventsRunTheirHandlers) {

@@ -1,6 +1,9 @@
 // The main window's Graph button with the plot window: opening it after a
 // calculation, bringing the same window forward, and refusing after a Save
 // or an erase until the next calculation.
+#include <QMainWindow>
+#include <QTest>
+
 #include <gmock/gmock.h>
 
 #include <string>
@@ -48,6 +51,26 @@ TEST_F(GraphButtonTest, GraphOpensThePlotAndBringsTheSameWindowForward) {
   EXPECT_EQ(PressGraph(), plot);
   EXPECT_EQ(plot->Canvas1().Backdrop(), picture);
   EXPECT_TRUE(script_.calls().empty());
+}
+
+// The open plot behind the main window, or minimised: Graph brings it back
+// to the front either way.
+TEST_F(GraphButtonTest, GraphMakesTheOpenPlotTheFrontmostWindow) {
+  for (bool minimised : {false, true}) {
+    SCOPED_TRACE(minimised ? "minimised" : "behind the main window");
+    CalculateInMainWindow();
+    GraphWnd* plot = PressGraph();
+    ASSERT_NE(plot, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(plot->widget()));
+    if (minimised) plot->widget()->showMinimized();
+    main_.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main_.widget()));
+
+    EXPECT_EQ(PressGraph(), plot);
+    EXPECT_FALSE(plot->widget()->isMinimized());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(plot->widget(), 1000));
+    EXPECT_EQ(fw::FrontmostWindow(), plot);
+  }
 }
 
 TEST_F(GraphButtonTest, GraphRefusesAfterSaveUntilTheNextCalculation) {
