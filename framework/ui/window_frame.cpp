@@ -32,14 +32,37 @@ void WindowFrame::closeEvent(QCloseEvent* event) {
   if (owner_.IsOpen()) owner_.Close();
 }
 
+namespace {
+
+// Shift, Control and the like pressed alone are not keys of their own.
+bool IsModifierOnly(int key) {
+  switch (key) {
+    case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Meta: case Qt::Key_Alt:
+    case Qt::Key_AltGr: case Qt::Key_CapsLock: case Qt::Key_NumLock: case Qt::Key_ScrollLock:
+    case Qt::Key_Super_L: case Qt::Key_Super_R: case Qt::Key_Hyper_L: case Qt::Key_Hyper_R:
+    case Qt::Key_Mode_switch:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
 void WindowFrame::keyPressEvent(QKeyEvent* event) {
-  // Keys that no control took, and keys while no control has the focus.
-  const std::string key = FromQt(event->text());
-  if (key.empty()) {
+  // Keys that no control took, and keys while no control has the focus. A
+  // key that gives no character (an arrow, Home, F5) arrives with an empty
+  // text and goes on to Qt's own handling unless the window consumes it.
+  if (IsModifierOnly(event->key())) {
     QMainWindow::keyPressEvent(event);
     return;
   }
-  RunGuarded("Window.KeyDown", [&] { return owner_.Event_KeyDown(key); });
+  const std::string key = FromQt(event->text());
+  const bool consumed = RunGuarded("Window.KeyDown", [&] { return owner_.Event_KeyDown(key); });
+  if (key.empty() && !consumed) {
+    QMainWindow::keyPressEvent(event);
+    return;
+  }
   event->accept();
 }
 

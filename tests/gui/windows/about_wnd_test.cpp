@@ -48,20 +48,39 @@ TEST_F(AboutWndTest, TimerGivesWayToTheMainWindow) {
 }
 
 TEST_F(AboutWndTest, KeyOrClickGivesWayAtOnce) {
-  for (bool byKey : {true, false}) {
-    SCOPED_TRACE(byKey ? "key" : "click");
-    AboutWnd& about = AboutWnd::Instance();
+  AboutWnd& about = AboutWnd::Instance();
+  auto showAgain = [&] {
     about.Show();
     Settle();
-    if (byKey)
-      QTest::keyClick(about.widget(), Qt::Key_Q);
-    else
-      QTest::mouseClick(about.Canvas1().widget(), Qt::LeftButton);  // on the logo, too
+    ASSERT_TRUE(about.Visible());
+  };
+  // Keys that give no character count as much as letters do.
+  for (Qt::Key key : {Qt::Key_Q, Qt::Key_Left, Qt::Key_Home, Qt::Key_F5, Qt::Key_Escape}) {
+    SCOPED_TRACE(QTest::toString(key));
+    showAgain();
+    QTest::keyClick(about.widget(), key);
+    Settle();
+    EXPECT_FALSE(about.Visible());
+    EXPECT_TRUE(MainWindowIsFront());
+  }
+  {
+    SCOPED_TRACE("click on the logo");
+    showAgain();
+    QTest::mouseClick(about.Canvas1().widget(), Qt::LeftButton);
     Settle();
     EXPECT_FALSE(about.Visible());
     EXPECT_TRUE(MainWindowIsFront());
   }
   EXPECT_EQ(fw::LiveWindows().size(), 2u);
+}
+
+TEST_F(AboutWndTest, AModifierAloneLeavesItUp) {
+  AboutWnd& about = AboutWnd::Instance();
+  for (Qt::Key key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt}) {
+    QTest::keyClick(about.widget(), key);
+    Settle();
+  }
+  EXPECT_TRUE(about.Visible());
 }
 
 // After an early key the user opens the help window; the timer's expiry
