@@ -122,4 +122,9 @@ void Quit(int exitCode) {
 
 bool QuitRequested() { return gQuitRequested; }
 
+void ClearQuitRequest() {
+  gQuitRequested = false;
+  gExitCode = 0;
+}
+
 }  // namespace fw

@@ -111,5 +111,7 @@ int RunEventLoop();
 // Ends the event loop (when it runs) with that exit code.
 void Quit(int exitCode = 0);
 bool QuitRequested();
+// Forgets a Quit, so that the next event loop runs (tests between cases).
+void ClearQuitRequest();
 
 }  // namespace fw

@@ -99,7 +99,10 @@ std::vector<std::string> Through(const std::string& last) {
 class StartupTest : public testing::Test {
  protected:
   // Each case starts as a fresh process would: no application object registered.
-  void SetUp() override { fw::RegisterAppObject(nullptr); }
+  void SetUp() override {
+    fw::RegisterAppObject(nullptr);
+    fw::ClearQuitRequest();
+  }
   void TearDown() override {
     fw::CloseAllWindows();
     fw::SetPictureReader(nullptr);

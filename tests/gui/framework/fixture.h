@@ -85,6 +85,7 @@ class FrameworkTest : public ::testing::Test {
     gLog.clear();
     ProbeWnd<1>::setup = {};
     ProbeWnd<2>::setup = {};
+    fw::ClearQuitRequest();
   }
   ~FrameworkTest() override {
     fw::CloseAllWindows();

@@ -32,7 +32,11 @@ class WindowsTest : public testing::Test {
     }
   }
 
-  void SetUp() override { module1() = Module1{}; }
+  // Each case starts as the program does: a fresh record, no Quit pending.
+  void SetUp() override {
+    module1() = Module1{};
+    fw::ClearQuitRequest();
+  }
   void TearDown() override {
     fw::CloseAllWindows();
     QCoreApplication::processEvents();
