@@ -128,8 +128,7 @@ TEST_F(DescriptionWndTest, NeitherAreaCanBeEdited) {
 }
 
 TEST_F(DescriptionWndTest, WhileFrontmostEnablesControlAndBothAboutItemsButNotDescription) {
-  ControlWnd::Instance().Show();
-  Settle();
+  ShowActive(ControlWnd::Instance());
   fw::RunEnablingPass(&ControlWnd::Instance());
   ASSERT_FALSE(Item("ControlMenuItem")->Enabled);
 
@@ -149,6 +148,7 @@ TEST_F(DescriptionWndTest, ControlBringsTheMainWindowForwardAndStaysOpen) {
   Choose("ControlMenuItem", window);
   ControlWnd* main = fw::LiveInstance<ControlWnd>();
   ASSERT_NE(main, nullptr);
+  WaitActive(*main);
   EXPECT_TRUE(main->Visible());
   EXPECT_EQ(fw::FrontmostWindow(), main);
   EXPECT_EQ(fw::LiveInstance<DescriptionWnd>(), &window);
@@ -158,18 +158,18 @@ TEST_F(DescriptionWndTest, ControlBringsTheMainWindowForwardAndStaysOpen) {
 
 TEST_F(DescriptionWndTest, AboutFromHereThenAKeyThereBringsTheMainWindowNotThisOne) {
   ControlWnd& main = ControlWnd::Instance();
-  main.Show();
-  Settle();
+  ShowActive(main);
   DescriptionWnd& window = ShownDescription();
   ASSERT_EQ(fw::FrontmostWindow(), &window);
 
   Choose("AboutMenuItem", window);
   AboutWnd& about = AboutWnd::Instance();
+  WaitActive(about);
   ASSERT_TRUE(about.Visible());
   ASSERT_EQ(fw::FrontmostWindow(), &about);
 
   QTest::keyClick(about.widget(), Qt::Key_A);
-  Settle();
+  WaitActive(main);
   EXPECT_FALSE(about.Visible());
   EXPECT_EQ(fw::FrontmostWindow(), &main);
   EXPECT_TRUE(window.Visible());

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMainWindow>
+#include <QTest>
 #include <memory>
 #include <string_view>
 
@@ -20,6 +22,7 @@
 class HelpWindowTest : public testing::Test {
  protected:
   void SetUp() override {
+    fw::ClearQuitRequest();
     if (!fw::App()) {
       _NewAppInstance();
       _ApplicationAddMenuHandlers();
@@ -41,11 +44,21 @@ class HelpWindowTest : public testing::Test {
     Settle();
   }
 
+  // Waits until the window system has made the window the active one: under
+  // a window manager that comes some time after Show.
+  static void WaitActive(fw::Window& window) {
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.widget()));
+  }
+
+  static void ShowActive(fw::Window& window) {
+    window.Show();
+    WaitActive(window);
+  }
+
   // The Description window, built and shown as the main window shows it.
   static DescriptionWnd& ShownDescription() {
     DescriptionWnd& window = DescriptionWnd::Instance();
-    window.Show();
-    Settle();
+    ShowActive(window);
     return window;
   }
 
