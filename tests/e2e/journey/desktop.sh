@@ -56,26 +56,6 @@ file_pixels() {
     END { for (i = 0; i + 3 < n; i += 4)
             printf "%.0f\n", b[i + 3] * 16777216 + b[i] * 65536 + b[i + 1] * 256 + b[i + 2] }'
 }
-
-# Clicks at (x, y) of a window's content, whose layout height is $2: Qt puts
-# the menu bar inside the X window, above the content (negative y is in it).
-click_in() {
-  local info left top height
-  info=$(xwininfo -id "$1")
-  left=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
-  top=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-  height=$(sed -n 's/^ *Height: *//p' <<<"$info")
-  point_at $((left + $3)) $((top + height - $2 + $4))
-  xdotool click "${5:-1}"
-}
-# mousemove --sync waits for the pointer to move: it hangs for seconds when
-# the pointer is there already.
-point_at() {
-  # shellcheck disable=SC2034  # the eval sets all four
-  local X Y SCREEN WINDOW
-  eval "$(xdotool getmouselocation --shell)"
-  [ "$X,$Y" = "$1,$2" ] || xdotool mousemove --sync "$1" "$2"
-}
 main_click() { click_in "$main" 550 "$@"; }
 graph_click() { click_in "$graph" 500 "$@"; }
 

@@ -77,3 +77,23 @@ window_titled() {
   id=$(xdotool search --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null | tail -n1)
   [ -n "$id" ] && echo "$id"
 }
+
+# Clicks at (x, y) of a window's content, whose layout height is $2: Qt puts
+# the menu bar inside the X window, above the content (negative y is in it).
+click_in() {
+  local info left top height
+  info=$(xwininfo -id "$1")
+  left=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+  top=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+  height=$(sed -n 's/^ *Height: *//p' <<<"$info")
+  point_at $((left + $3)) $((top + height - $2 + $4))
+  xdotool click "${5:-1}"
+}
+# mousemove --sync waits for the pointer to move: it hangs for seconds when
+# the pointer is there already.
+point_at() {
+  # shellcheck disable=SC2034  # the eval sets all four
+  local X Y SCREEN WINDOW
+  eval "$(xdotool getmouselocation --shell)"
+  [ "$X,$Y" = "$1,$2" ] || xdotool mousemove --sync "$1" "$2"
+}

@@ -54,33 +54,13 @@ activate() {
   wait_for 5 is_active "$1" || fail "window $1 could not be activated"
 }
 
-# Clicks at (x, y) of a window's content, whose layout height is $2: Qt puts
-# the menu bar inside the X window, above the content (negative y is in it).
-click_in() {
-  local info left top height
-  info=$(xwininfo -id "$1")
-  left=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
-  top=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-  height=$(sed -n 's/^ *Height: *//p' <<<"$info")
-  point_at $((left + $3)) $((top + height - $2 + $4))
-  xdotool click 1
-  sleep 0.2
-}
-# mousemove --sync hangs for seconds when the pointer is there already.
-point_at() {
-  # shellcheck disable=SC2034  # the eval sets all four
-  local X Y SCREEN WINDOW
-  eval "$(xdotool getmouselocation --shell)"
-  [ "$X,$Y" = "$1,$2" ] || xdotool mousemove --sync "$1" "$2"
-}
-main_click() { click_in "$main" 550 "$@"; }
+main_click() { click_in "$main" 550 "$@"; sleep 0.2; }
 
 # Chooses the n-th item ($1, from 1) of the main window's Window menu with
 # the keyboard: Control, the first item, is disabled there and skipped.
 window_menu() {
   main_click 107 -10
-  local down
-  for down in $(seq "$1"); do xdotool key Down; done
+  for _ in $(seq "$1"); do xdotool key Down; done
   xdotool key Return
 }
 
@@ -155,6 +135,7 @@ expect_front "$main" "the main window after the About window"
 minimise "$main" "the main window"
 activate "$graph"
 click_in "$graph" 500 55 467  # Close
+sleep 0.2
 box_shown() {
   local id
   for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
