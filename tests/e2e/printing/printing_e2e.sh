@@ -106,7 +106,7 @@ same_print() {
 }
 
 # --- the worked example, calculated -------------------------------------------
-wait_window splash 300x200 Quarnel
+wait_window splash 300x200 ""  # its title bar shows no text
 xdotool key space
 wait_for 15 find_window 500x569 Quarnel >/dev/null || fail "the main window did not come"
 wait_window main 500x569 Quarnel
