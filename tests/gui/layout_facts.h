@@ -202,7 +202,7 @@ inline Window ReadWindow(const fw::Window& window) {
   const QWidget& content = *window.content();
   const Qt::WindowFlags flags = frame.windowFlags();
   const QWidget* bar = frame.menuWidget();
-  return {.title = frame.windowTitle().toStdString(),
+  return {.title = frame.windowTitle().trimmed().toStdString(),  // as the title bar shows it
           .size = content.size(),
           .fixedSize = content.minimumSize() == content.maximumSize(),
           .frame = FrameName(frame.windowType()),
