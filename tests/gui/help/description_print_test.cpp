@@ -2,6 +2,7 @@
 // otherwise the whole text on Letter pages, in blocks within 540 x 720 from
 // the top left of the printable area, no empty page, the bold title kept.
 // The PDF is read back with poppler's pdfinfo, pdftotext and pdffonts.
+#include <QTemporaryDir>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -92,8 +93,9 @@ TEST_F(DescriptionPrintTest, CancelledDialogPrintsAndShowsNothing) {
 
 TEST_F(DescriptionPrintTest, PrintItemPrintsTheWholeTextOnFullPagesWithTheBoldTitle) {
   if (!HavePoppler()) GTEST_SKIP() << "poppler-utils not installed";
-  const std::string pdf = testing::TempDir() + "help_print_test.pdf";
-  std::filesystem::remove(pdf);
+  const QTemporaryDir dir;  // its own folder: runs side by side never share the file
+  ASSERT_TRUE(dir.isValid());
+  const std::string pdf = dir.filePath("help.pdf").toStdString();
   DescriptionWnd& window = ShownDescription();
   script_.AnswerPrinterDialog(pdf);
   Choose("Print", window);
