@@ -26,6 +26,12 @@ class NilObjectException : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Raised for an index outside a list (a graph's line that is not there).
+class OutOfBoundsException : public std::out_of_range {
+ public:
+  using std::out_of_range::out_of_range;
+};
+
 // The report's text: the exception's class and message, and where it escaped.
 std::string DescribeException(std::exception_ptr error, std::string_view where);
 

@@ -1,7 +1,10 @@
 // The scale of the graph: tick labels with their grid lines, the two axes,
 // the frame around the plot area and the axis titles.
+#include <algorithm>
+#include <cmath>
 #include <numbers>
 #include <string>
+#include <vector>
 
 #include "plot/linegraph/line_graph.h"
 #include "plot/linegraph/pixels.h"
@@ -10,11 +13,35 @@ namespace {
 
 constexpr fw::Color kGridColor = fw::RGB(107, 255, 255);
 
-// More intervals than a picture can have pixels along an axis cannot be
-// told apart; such an axis gets no ticks, so no count can make the loop hang.
-constexpr Integer kMostIntervals = Integer{1} << 16;
+// The ticks drawn of an axis with so many intervals along so many whole
+// pixels: every tick while there are no more intervals than pixels. Past
+// that, ticks closer than a pixel cannot be told apart, so each pixel gets
+// one tick, the one lying nearest its top or left edge (the first one in it
+// where positions grow with the index, the last where they fall), and both
+// ends are always drawn. The indices are computed, not searched for, so the
+// work grows with the pixels and not with the count.
+std::vector<Integer> TickIndices(Integer intervals, Integer pixels, bool rising) {
+  if (intervals < 0) return {};
+  std::vector<Integer> indices;
+  if (intervals <= pixels) {
+    for (Integer i = 0; i <= intervals; ++i) indices.push_back(i);
+    return indices;
+  }
+  if (pixels <= 0) return {0, intervals};
+  const double perPixel = D(intervals) / D(pixels);
+  for (Integer k = 0; k <= pixels; ++k) {
+    const Integer nth = std::clamp<Integer>(fw::Truncate(std::ceil(D(k) * perPixel)), 0, intervals);
+    indices.push_back(rising ? nth : intervals - nth);
+  }
+  indices.back() = rising ? intervals : 0;
+  return indices;
+}
 
-bool TicksDrawn(Integer intervals) { return intervals >= 0 && intervals <= kMostIntervals; }
+// The pixels along an axis that ticks can be told apart on: the plot area's
+// side, but no more than the picture has (none on an empty picture).
+Integer AxisPixels(Integer side, Integer pictureSide) {
+  return std::clamp<Integer>(side, 0, std::max<Integer>(pictureSide, 0));
+}
 
 struct Spot {
   double x, y;
@@ -24,11 +51,13 @@ struct Segment {
   double x1, y1, x2, y2;
 };
 
-// The ticks of one axis: for i = 0..intervals, the value
+// The ticks of one axis: of i = 0..intervals, those TickIndices picks, the value
 // i * step * scale + minimum, labelled in the format.
 struct TickRun {
   Integer intervals;
-  double step;   // pixels from one tick to the next
+  Integer pixels;   // along the axis, as AxisPixels gives them
+  bool rising;      // whether a tick's pixel grows with its index
+  double step;      // pixels from one tick to the next
   double scale, minimum;
   const std::string& format;
   bool grid;
@@ -49,8 +78,7 @@ struct TickPlacement {
 template <class Pixel, class Label, class GridLine>
 void DrawTicks(fw::Graphics& g, Color ink, const TickRun& run,
                const TickPlacement<Pixel, Label, GridLine>& place) {
-  if (!TicksDrawn(run.intervals)) return;
-  for (Integer i = 0; i <= run.intervals; ++i) {
+  for (const Integer i : TickIndices(run.intervals, run.pixels, run.rising)) {
     const double v = D(i) * run.step * run.scale + run.minimum;
     const double pixel = place.pixel(v);
     if (!IsDrawable(pixel)) continue;
@@ -79,7 +107,8 @@ void TovLineGraph::DrawGrid() {
   leftSpace = fw::Truncate(g.StringWidth(fw::Format(yMax, yNumberFormat)) + D(leftSpace) + 10);
   // Labels end 14 pixels left of the y axis; grid lines run from one pixel
   // right of it to the plot area's right edge.
-  DrawTicks(g, foreColor, {yMarks, ystep, yScale, yMin, yNumberFormat, xGrid},
+  const Integer rows = AxisPixels(graphHeight, graph->Height());
+  DrawTicks(g, foreColor, {yMarks, rows, false, ystep, yScale, yMin, yNumberFormat, xGrid},
             TickPlacement{
                 [&](double v) { return D(topSpace) + (yMax - v) / yScale; },
                 [&](double p, double tw) { return Spot{D(leftSpace) - 14 - tw, p + 4}; },
@@ -88,7 +117,9 @@ void TovLineGraph::DrawGrid() {
   xScale = (xMax - xMin) / D(graphWidth);
   // Labels centred under their ticks, 22 pixels below the x axis; grid lines
   // from the plot area's top to one pixel above the x axis.
-  DrawTicks(g, foreColor, {xMarks, D(graphWidth) / D(xMarks), xScale, xMin, xNumberFormat, yGrid},
+  const Integer columns = AxisPixels(graphWidth, graph->Width());
+  DrawTicks(g, foreColor,
+            {xMarks, columns, true, D(graphWidth) / D(xMarks), xScale, xMin, xNumberFormat, yGrid},
             TickPlacement{
                 [&](double v) { return D(leftSpace) + (v - xMin) / xScale; },
                 [&](double p, double tw) { return Spot{p - tw / 2, D(h) - D(bottomSpace) + 22}; },

@@ -162,7 +162,7 @@ GraphSettings TovLineGraph::Settings() const {
 const TovLine& TovLineGraph::Line(Integer index) const { return *myLines[CheckedIndex(index)]; }
 
 std::size_t TovLineGraph::CheckedIndex(Integer line) const {
-  if (line < 0 || line >= LineCount()) throw OutOfBoundsException("no line " + fw::Str(line));
+  if (line < 0 || line >= LineCount()) throw fw::OutOfBoundsException("no line " + fw::Str(line));
   return static_cast<std::size_t>(line);
 }
 
@@ -210,9 +210,10 @@ void TovLineGraph::DrawBackground() {
   }
 }
 
+// A radius of 0 draws nothing, so it needs no picture either.
 void TovLineGraph::PlotPoint(Color c, Integer x, Integer y) {
-  fw::Graphics& g = Surface();
   if (pointRadius == 0) return;
+  fw::Graphics& g = Surface();
   const auto r = static_cast<double>(pointRadius);
   const double px = static_cast<double>(leftSpace) + static_cast<double>(x);
   const double py = static_cast<double>(topSpace) + static_cast<double>(graphHeight) -

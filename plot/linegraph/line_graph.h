@@ -13,10 +13,10 @@
 #pragma once
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "framework/base/exception_hook.h"
 #include "framework/graphics/color.h"
 #include "framework/graphics/graphics.h"
 #include "framework/text/text.h"
@@ -24,12 +24,6 @@
 
 using fw::Color;
 using fw::Integer;
-
-// Raised for a line index outside the graph's list of lines.
-class OutOfBoundsException : public std::out_of_range {
- public:
-  using std::out_of_range::out_of_range;
-};
 
 struct TovPoint {
   TovPoint(double x, double y) : x(x), y(y) {}
@@ -96,7 +90,7 @@ class TovLineGraph {
   TovLineGraph& operator=(const TovLineGraph&) = delete;
 
   // Adds (x, y) to the line and widens the data ranges; throws
-  // OutOfBoundsException for an index outside the lines, changing nothing.
+  // fw::OutOfBoundsException for an index outside the lines, changing nothing.
   void NewPoint(Integer line, double x, double y);
   Integer NewLine(const std::string& label, Color colour);
   Integer NewLine(const std::string& label);
@@ -134,7 +128,7 @@ class TovLineGraph {
   GraphGeometry Geometry() const;
   GraphSettings Settings() const;
   Integer LineCount() const { return static_cast<Integer>(myLines.size()); }
-  // Throws OutOfBoundsException for an index outside the lines.
+  // Throws fw::OutOfBoundsException for an index outside the lines.
   const TovLine& Line(Integer index) const;
 
  private:
@@ -145,7 +139,7 @@ class TovLineGraph {
   void DrawGrid();
   void DrawAxisTitles();
   fw::Graphics& Surface();   // throws NilObjectException without a picture
-  std::size_t CheckedIndex(Integer line) const;   // throws OutOfBoundsException
+  std::size_t CheckedIndex(Integer line) const;   // throws fw::OutOfBoundsException
 
   std::shared_ptr<fw::Picture> graph;
   double xMin = 0, xMax = 0, yMin = 0, yMax = 0;

@@ -136,14 +136,14 @@ TEST(TovLineGraph, NewPointWithABadIndexThrowsAndChangesNothing) {
   graph.NewLine("only");
   graph.NewPoint(0, 1, 1);
   for (Integer bad : {Integer{-1}, Integer{1}, Integer{1} << 40}) {
-    EXPECT_THROW(graph.NewPoint(bad, 50, 50), OutOfBoundsException) << bad;
+    EXPECT_THROW(graph.NewPoint(bad, 50, 50), fw::OutOfBoundsException) << bad;
   }
-  EXPECT_THROW(graph.Line(1), OutOfBoundsException);
+  EXPECT_THROW(graph.Line(1), fw::OutOfBoundsException);
   EXPECT_EQ(graph.Line(0).Values().size(), 1u);
   EXPECT_EQ(graph.Ranges().xMax, 1);
   EXPECT_EQ(graph.Ranges().yMax, 1);
   TovLineGraph empty;
-  EXPECT_THROW(empty.NewPoint(0, 1, 1), OutOfBoundsException);
+  EXPECT_THROW(empty.NewPoint(0, 1, 1), fw::OutOfBoundsException);
   EXPECT_EQ(empty.Ranges().xMax, -1);
 }
 
@@ -200,6 +200,9 @@ TEST(TovLineGraph, BackColorAndGradientReplaceEachOther) {
 TEST(TovLineGraph, DrawingBeforeThereIsAPictureRaisesNilObject) {
   TovLineGraph graph;
   EXPECT_THROW(graph.PlotPoint(fw::RGB(0, 0, 0), 1, 1), fw::NilObjectException);
+  EXPECT_THROW(graph.PlotLine(fw::RGB(0, 0, 0), 1, 1, 2, 2), fw::NilObjectException);
+  graph.SetPointRadius(0);   // a point of radius 0 draws nothing and needs no picture
+  EXPECT_NO_THROW(graph.PlotPoint(fw::RGB(0, 0, 0), 1, 1));
   EXPECT_THROW(graph.PlotLine(fw::RGB(0, 0, 0), 1, 1, 2, 2), fw::NilObjectException);
 }
 
