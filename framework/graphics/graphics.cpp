@@ -182,9 +182,9 @@ void Graphics::DrawObject(const StringShape& shape, double x, double y) {
   const QFont font = FontOfSize(shape.TextSize);
   const QFontMetricsF metrics(font, p->device());
   const QString s = ToQt(shape.Text);
-  // Centred on its middle: half its advance to the left, and its baseline
-  // half the distance between ascent and descent below the point.
-  const QPointF start(-metrics.horizontalAdvance(s) / 2, (metrics.ascent() - metrics.descent()) / 2);
+  // Centred along its length, standing on the point: half its advance
+  // before it, and the bottom of its descenders on the point.
+  const QPointF start(-metrics.horizontalAdvance(s) / 2, -metrics.descent());
   p->save();
   p->translate(Pixel(x), Pixel(y));
   p->rotate(shape.Rotation * 180 / M_PI);

@@ -29,7 +29,10 @@ class Picture;
 // heights (a point is a pixel at 72 units per inch).
 inline constexpr const char* kDefaultTypeface = "DejaVu Sans";
 
-// A line of text drawn centred on a point and turned about it.
+// A line of text that DrawObject centres along its length on a point and
+// stands on it: the bottom of its descenders lies on the point, so the whole
+// text lies on the side its letters rise towards (above the point when
+// level, left of it when turned upright by -pi/2), and turns about it.
 struct StringShape {
   std::string Text;
   double TextSize = 12;   // points

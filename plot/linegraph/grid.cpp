@@ -138,7 +138,9 @@ void TovLineGraph::DrawGrid() {
   if (labelAxes) DrawAxisTitles();
 }
 
-// Drawn in the colour of the axes, which is still set.
+// Drawn in the colour of the axes, which is still set. The y title's point
+// lies a little left of the widest tick label; a text shape stands on its
+// point, so the upright title lies wholly left of it, clear of the labels.
 void TovLineGraph::DrawAxisTitles() {
   fw::Graphics& g = Surface();
   g.SetFontSize(12);

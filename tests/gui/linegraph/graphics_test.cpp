@@ -150,24 +150,38 @@ TEST(Graphics, AWrapWidthBreaksLinesAndCondenseSqueezesOne) {
   EXPECT_FALSE(HasInk(c, 0, 19, 200, 60));      // one line only
 }
 
-TEST(Graphics, AStringShapeIsCentredOnThePointAndTurned) {
-  fw::Picture picture(80, 120, 32);
-  fw::Graphics& g = picture.Graphics();
-  g.DrawObject(fw::StringShape{"Eigenvalue", 12, -M_PI / 2}, 40, 60);
-  const QImage image = picture.Image();
-  int top = 999, bottom = -1, left = 999, right = -1;
-  for (int y = 0; y < 120; ++y) {
-    for (int x = 0; x < 80; ++x) {
-      if (!HasInk(image, x, y, 1, 1)) continue;
-      top = std::min(top, y), bottom = std::max(bottom, y);
-      left = std::min(left, x), right = std::max(right, x);
+// The smallest rectangle holding every pixel with ink.
+QRect InkBox(const QImage& image) {
+  QRect box;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (HasInk(image, x, y, 1, 1)) box |= QRect(x, y, 1, 1);
     }
   }
-  EXPECT_GT(bottom - top, 3 * (right - left));   // upright
-  EXPECT_NEAR((top + bottom) / 2.0, 60, 2);
-  EXPECT_NEAR((left + right) / 2.0, 40, 3);
+  return box;
+}
+
+// A text shape is centred along its length on the point and stands on it:
+// the whole text lies on the side its letters rise towards, so upright it
+// lies left of the point, and level above it.
+TEST(Graphics, AStringShapeIsCentredAlongItsLengthAndStandsOnThePoint) {
+  fw::Picture upright(80, 120, 32);
+  upright.Graphics().DrawObject(fw::StringShape{"Eigenvalue", 12, -M_PI / 2}, 40, 60);
+  const QRect turned = InkBox(upright.Image());
+  EXPECT_GT(turned.height(), 3 * turned.width());
+  EXPECT_NEAR((turned.top() + turned.bottom()) / 2.0, 60, 1.5);
+  EXPECT_LE(turned.right(), 39);   // descenders included
+  EXPECT_GE(turned.left(), 40 - 14);
   // Read from bottom to top: the capital E lies at the bottom end.
-  EXPECT_GT(bottom - 60, 60 - top - 4);
+  EXPECT_TRUE(HasInk(upright.Image(), turned.left(), turned.bottom() - 1, 3, 1));
+
+  fw::Picture level(120, 80, 32);
+  level.Graphics().DrawObject(fw::StringShape{"Eigenvalue", 12, 0}, 60, 40);
+  const QRect flat = InkBox(level.Image());
+  EXPECT_GT(flat.width(), 3 * flat.height());
+  EXPECT_NEAR((flat.left() + flat.right()) / 2.0, 60, 1.5);
+  EXPECT_LE(flat.bottom(), 39);
+  EXPECT_GE(flat.top(), 40 - 14);
 }
 
 TEST(Graphics, DrawPictureTakesOwnSizesForMinusTenThousandAndScalesOtherwise) {

@@ -179,10 +179,15 @@ TEST(DrawGraph, AxisTitlesLieLeftOfTheLabelsAndBelowTheAxis) {
   EXPECT_FALSE(HasInk(image, middle - 20, axisRow + 42, 40, 420 - axisRow - 42));
   // The y title stands upright left of the tick labels, centred on the plot height.
   const int centre = static_cast<int>(f.topSpace + f.graphHeight / 2);
-  EXPECT_TRUE(HasInk(image, 22, centre - 5, 12, 10));
-  EXPECT_TRUE(HasInk(image, 22, centre - 28, 12, 4));
-  EXPECT_TRUE(HasInk(image, 22, centre + 24, 12, 4));
-  EXPECT_FALSE(HasInk(image, 0, 0, 20, 420));
+  fw::Picture measure(1, 1, 32);
+  measure.Graphics().SetFontSize(12);
+  const auto anchor = static_cast<int>(fw::Truncate(static_cast<double>(f.leftSpace) -
+                                                    measure.Graphics().StringWidth("5.00") - 15));
+  EXPECT_TRUE(HasInk(image, anchor - 12, centre - 5, 12, 10));
+  EXPECT_TRUE(HasInk(image, anchor - 12, centre - 28, 12, 4));
+  EXPECT_TRUE(HasInk(image, anchor - 12, centre + 24, 12, 4));
+  EXPECT_FALSE(HasInk(image, anchor, centre - 40, 4, 80));   // the title ends left of its point
+  EXPECT_FALSE(HasInk(image, 0, 0, anchor - 15, 420));
 }
 
 TEST(PlotPoint, DiscsOf2rPlus1WithSegmentsOverThem) {

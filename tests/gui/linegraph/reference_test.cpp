@@ -1,0 +1,170 @@
+// DrawGraph compared pixel for pixel with the same graph drawn by hand from
+// the drawing rules (reference_picture.h), one configuration per row.
+#include <string>
+#include <vector>
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include "core/calc/scree.h"
+#include "tests/gui/linegraph/reference_picture.h"
+#include "tests/support/worked_example.h"
+
+namespace {
+
+using reference::GraphConfig;
+using reference::LineSpec;
+
+constexpr fw::Color kBlack = fw::RGB(0, 0, 0);
+constexpr fw::Color kBlue = fw::RGB(0, 0, 255);
+constexpr fw::Color kRed = fw::RGB(255, 0, 0);
+constexpr fw::Color kGreen = fw::RGB(0, 128, 0);
+constexpr fw::Color kMaroon = fw::RGB(150, 20, 60);
+
+// The scree plot of the worked example's twenty eigenvalues, set up as the
+// plot window sets it: the fitted line of the step given by the number of
+// factors, then the eigenvalues.
+GraphConfig WorkedScree() {
+  Module1 results;
+  const bool done = CalculateScree(
+      "20", kWorkedExample, [](const std::string&) {}, [] { return ShortDateTime{}; },
+      [](const std::string&) {}, results);
+  EXPECT_TRUE(done);
+  const Integer row = fw::Truncate(results.gCV);
+  LineSpec fitted{"00", kBlack, {}}, eigen{"01", kBlue, {}};
+  for (Integer j = 1; j <= 20; ++j) {
+    const double ordinal = results.gArray.at(j, 1);
+    fitted.points.emplace_back(ordinal, results.gArray.at(row, 4) * ordinal + results.gArray.at(row, 5));
+    eigen.points.emplace_back(ordinal, results.gArray.at(j, 2));
+  }
+  const double bound = fw::Round(1 + results.gArray.at(1, 2));
+  return {.name = "worked_scree", .range = {1, 20, 0, bound}, .xMarks = 20,
+          .yMarks = fw::Truncate(1 + bound), .xFormat = "##", .yFormat = "##",
+          .lines = {fitted, eigen}};
+}
+
+// Three lines with labels of different widths, for the legend rows.
+std::vector<LineSpec> ThreeLines() {
+  return {{"first", kRed, {{1, 1}, {4, 3}, {9, 2}}},
+          {"second line", kGreen, {{2, 4}, {6, 1}}},
+          {"3", kBlue, {{5, 4.5}}}};
+}
+
+GraphConfig Plain(std::string name) {
+  return {.name = std::move(name), .range = {0, 10, 0, 5}, .lines = ThreeLines()};
+}
+
+GraphConfig With(GraphConfig c, auto change) {
+  change(c);
+  return c;
+}
+
+double TextWidth(const std::string& text, float size) {
+  fw::Picture measure(1, 1, 32);
+  measure.Graphics().SetFontSize(size);
+  return static_cast<double>(fw::Truncate(measure.Graphics().StringWidth(text)));
+}
+
+// Value labels over a plot one data unit per pixel wide: one point whose
+// label ends exactly on the plot's right edge (so it goes to the disc's
+// left), one a pixel further left (so it stays right of the disc).
+GraphConfig LabelAtTheRightEdge() {
+  GraphConfig c = Plain("label_at_right_edge");
+  const auto left = fw::Truncate(TextWidth(fw::Format(5, c.yFormat), 10) + 20 + 10);
+  const Integer plotWidth = c.w - left - 20;
+  c.range = {0, static_cast<double>(plotWidth), 0, 5};
+  c.xFormat = "##";
+  c.labelXVals = true;
+  Integer px = plotWidth;
+  for (int i = 0; i < 3; ++i) px = plotWidth - 1 - 2 - fw::Truncate(TextWidth(fw::Str(px), 9));
+  c.lines = {{"edge", kRed, {{static_cast<double>(px) + 0.5, 2.5}}},
+             {"inside", kBlue, {{static_cast<double>(px) - 0.5, 1.5}}}};
+  return c;
+}
+
+std::vector<GraphConfig> Table() {
+  return {
+      WorkedScree(),
+      // The y ticks 0..5 over a plot 370 high: rows 390, 316, 242, 168, 94, 20.
+      {.name = "worked_y_ticks", .range = {0, 10, 0, 5}},
+      With(WorkedScree(), [](GraphConfig& c) {
+        c.name = "worked_scree_titled";
+        c.labelAxes = true;
+        c.xTitle = "Factor";
+        c.yTitle = "Eigenvalue";
+      }),
+      With(Plain("fore_colour_top_legend_titles"), [](GraphConfig& c) {
+        c.fore = kMaroon;
+        c.legend = LegendMode::Top;
+        c.labelAxes = true;
+        c.xTitle = "Factor";
+        c.yTitle = "Eigenvalue";
+      }),
+      With(Plain("fore_colour_right_legend"), [](GraphConfig& c) {
+        c.fore = kMaroon;
+        c.legend = LegendMode::Right;
+      }),
+      With(Plain("patterns_differ"), [](GraphConfig& c) {
+        c.xFormat = "0.0";
+        c.yFormat = "+#.000";
+      }),
+      With(Plain("grid"), [](GraphConfig& c) { c.xGrid = c.yGrid = true; }),
+      With(Plain("legend_top"), [](GraphConfig& c) { c.legend = LegendMode::Top; }),
+      With(Plain("legend_bottom"), [](GraphConfig& c) { c.legend = LegendMode::Bottom; }),
+      With(Plain("legend_right"), [](GraphConfig& c) { c.legend = LegendMode::Right; }),
+      With(Plain("legend_left"), [](GraphConfig& c) { c.legend = LegendMode::Left; }),
+      With(Plain("legend_other_value"), [](GraphConfig& c) { c.legend = static_cast<LegendMode>(7); }),
+      With(Plain("legend_rows_wrap"), [](GraphConfig& c) {
+        c.legend = LegendMode::Bottom;
+        for (int i = 0; i < 12; ++i) c.lines.push_back({"Eigenvalues " + fw::Str(Integer{i}), kGreen, {}});
+      }),
+      With(Plain("legend_top_titles"), [](GraphConfig& c) {
+        c.legend = LegendMode::Top;
+        c.labelAxes = true;
+        c.yTitle = "Eigenvalue";
+      }),
+      With(Plain("fractional_negative_minima_value_labels"), [](GraphConfig& c) {
+        c.range = {-0.7, 9.3, -0.5, 4.5};
+        c.labelXVals = c.labelYVals = true;
+        c.radius = 2;
+        c.lines.push_back({"low", kMaroon, {{-0.7, -0.5}, {0.3, 0.1}, {1.9, 0.6}, {3.3, 1.7}}});
+      }),
+      LabelAtTheRightEdge(),
+      With(Plain("y_range_unset_at_the_top_only"), [](GraphConfig& c) { c.range = {0, 10, 3, -1}; }),
+      With(Plain("x_ticks_denser_than_the_rows"), [](GraphConfig& c) {
+        c.xMarks = 451;   // more intervals than the plot is high, fewer than it is wide
+        c.yGrid = true;
+      }),
+  };
+}
+
+// Saves both pictures where a failure can be looked at.
+std::string SaveForDiagnosis(const QImage& actual, const QImage& expected, const std::string& name) {
+  const QString folder = QDir::temp().filePath("linegraph-reference");
+  QDir().mkpath(folder);
+  actual.save(folder + "/" + QString::fromStdString(name) + "-actual.png");
+  expected.save(folder + "/" + QString::fromStdString(name) + "-expected.png");
+  return folder.toStdString();
+}
+
+TEST(DrawGraphReference, EveryPixelAsTheDrawingRulesPlaceIt) {
+  for (const GraphConfig& c : Table()) {
+    const QImage actual = reference::Render(c);
+    const QImage expected = reference::Expected(c);
+    ASSERT_EQ(actual.size(), expected.size()) << c.name;
+    int differing = 0, firstX = -1, firstY = -1;
+    for (int y = 0; y < actual.height(); ++y) {
+      for (int x = 0; x < actual.width(); ++x) {
+        if (actual.pixel(x, y) == expected.pixel(x, y)) continue;
+        if (differing++ == 0) firstX = x, firstY = y;
+      }
+    }
+    if (differing == 0) continue;
+    ADD_FAILURE() << c.name << ": " << differing << " pixels differ, the first at (" << firstX
+                  << ", " << firstY << "); pictures in "
+                  << SaveForDiagnosis(actual, expected, c.name);
+  }
+}
+
+}  // namespace
