@@ -131,7 +131,12 @@ std::vector<GraphConfig> Table() {
         c.lines.push_back({"low", kMaroon, {{-0.7, -0.5}, {0.3, 0.1}, {1.9, 0.6}, {3.3, 1.7}}});
       }),
       LabelAtTheRightEdge(),
-      With(Plain("y_range_unset_at_the_top_only"), [](GraphConfig& c) { c.range = {0, 10, 3, -1}; }),
+      // Only a top of -1 marks the range unset: the first point sets both
+      // ends, so the bottom is the lowest point's 3.5, not the 3 given.
+      With(Plain("y_range_unset_at_the_top_only"), [](GraphConfig& c) {
+        c.range = {0, 10, 3, -1};
+        c.lines = {{"high", kRed, {{1, 4}, {5, 3.5}, {9, 4.5}}}};
+      }),
       With(Plain("x_ticks_denser_than_the_rows"), [](GraphConfig& c) {
         c.xMarks = 451;   // more intervals than the plot is high, fewer than it is wide
         c.yGrid = true;
