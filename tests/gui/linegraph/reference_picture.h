@@ -187,6 +187,24 @@ inline void Legend(fw::Graphics& g, const GraphConfig& c, State& s) {
   }
 }
 
+// The ticks drawn of an axis: all of them while there are no more intervals
+// than pixels along it; past that, of the ticks whose position falls in a
+// pixel, the one nearest the pixel's top or left edge, searched for among
+// all of them. In the order of their positions.
+template <class Position>
+std::vector<Integer> DrawnTicks(Integer intervals, Integer pixels, Position position) {
+  std::vector<Integer> all;
+  for (Integer i = 0; i <= intervals; ++i) all.push_back(i);
+  if (intervals <= pixels) return all;
+  std::vector<Integer> nearest;   // by pixel, from the first pixel of the axis
+  std::stable_sort(all.begin(), all.end(),
+                   [&](Integer a, Integer b) { return position(a) < position(b); });
+  for (const Integer i : all) {
+    if (nearest.empty() || Whole(position(nearest.back())) != Whole(position(i))) nearest.push_back(i);
+  }
+  return nearest;
+}
+
 // Widens the left margin for the labels, then draws each y tick: the label
 // ending 14 left of the axis with its baseline 4 below the tick's row, and
 // the grid line from just right of the axis to the plot's right edge.
@@ -194,11 +212,13 @@ inline void YTicks(fw::Graphics& g, const GraphConfig& c, State& s) {
   g.SetFontSize(10);
   const double ystep = D(s.graphHeight) / D(s.yMarks);
   s.left = fw::Truncate(g.StringWidth(fw::Format(s.r.yMax, c.yFormat)) + D(s.left) + 10);
-  for (Integer i = 0; i <= s.yMarks; ++i) {
-    const double v = D(i) * ystep * s.yScale + s.r.yMin;
+  auto value = [&](Integer i) { return D(i) * ystep * s.yScale + s.r.yMin; };
+  auto row = [&](Integer i) { return D(s.top) + (s.r.yMax - value(i)) / s.yScale; };
+  for (const Integer i : DrawnTicks(s.yMarks, s.graphHeight, row)) {
+    const double v = value(i);
     const std::string label = fw::Format(v, c.yFormat);
     const double tw = Whole(g.StringWidth(label));
-    const double yp = Whole(D(s.top) + (s.r.yMax - v) / s.yScale);
+    const double yp = Whole(row(i));
     g.SetDrawingColor(c.fore);
     g.DrawString(label, D(s.left) - 14 - tw, yp + 4, 0, false);
     if (c.xGrid) {
@@ -214,11 +234,13 @@ inline void YTicks(fw::Graphics& g, const GraphConfig& c, State& s) {
 // line from the plot's top to one pixel above the axis.
 inline void XTicks(fw::Graphics& g, const GraphConfig& c, const State& s) {
   const double xstep = D(s.graphWidth) / D(s.xMarks);
-  for (Integer i = 0; i <= s.xMarks; ++i) {
-    const double v = D(i) * xstep * s.xScale + s.r.xMin;
+  auto value = [&](Integer i) { return D(i) * xstep * s.xScale + s.r.xMin; };
+  auto column = [&](Integer i) { return D(s.left) + (value(i) - s.r.xMin) / s.xScale; };
+  for (const Integer i : DrawnTicks(s.xMarks, s.graphWidth, column)) {
+    const double v = value(i);
     const std::string label = fw::Format(v, c.xFormat);
     const double tw = Whole(g.StringWidth(label));
-    const double xp = Whole(D(s.left) + (v - s.r.xMin) / s.xScale);
+    const double xp = Whole(column(i));
     g.SetDrawingColor(c.fore);
     g.DrawString(label, xp - tw / 2, D(c.h - s.bottom) + 22, 0, false);
     if (c.yGrid) {

@@ -137,6 +137,22 @@ std::vector<GraphConfig> Table() {
         c.range = {0, 10, 3, -1};
         c.lines = {{"high", kRed, {{1, 4}, {5, 3.5}, {9, 4.5}}}};
       }),
+      With(WorkedScree(), [](GraphConfig& c) {
+        c.name = "y_ticks_denser_than_the_rows";
+        c.range.yMax = 1001;   // a first eigenvalue of 1000
+        c.yMarks = 1002;
+        c.xGrid = true;
+      }),
+      With(WorkedScree(), [](GraphConfig& c) {
+        c.name = "y_ticks_far_denser_than_the_rows";
+        c.range.yMax = 70001;
+        c.yMarks = 70002;
+        c.xGrid = true;
+      }),
+      With(Plain("x_ticks_denser_than_the_columns"), [](GraphConfig& c) {
+        c.xMarks = 2001;
+        c.yGrid = true;
+      }),
       With(Plain("x_ticks_denser_than_the_rows"), [](GraphConfig& c) {
         c.xMarks = 451;   // more intervals than the plot is high, fewer than it is wide
         c.yGrid = true;
