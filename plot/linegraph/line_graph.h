@@ -103,7 +103,8 @@ class TovLineGraph {
   double GetYScale() const { return yScale; }
   std::shared_ptr<fw::Picture> GetGraph() const { return graph; }
   // Draw on the current picture in plot coordinates; throw
-  // fw::NilObjectException before the first DrawGraph.
+  // fw::NilObjectException before the first DrawGraph, but for a point of
+  // radius 0, which draws nothing.
   void PlotPoint(Color c, Integer x, Integer y);
   void PlotLine(Color c, Integer x1, Integer y1, Integer x2, Integer y2);
   Integer GetXMin() const { return fw::Truncate(xMin); }
