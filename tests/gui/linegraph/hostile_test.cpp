@@ -1,6 +1,5 @@
 // DrawGraph driven with hostile settings and data: nothing may trap,
 // overflow or hang (the sanitizer build runs this too).
-#include <chrono>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -73,7 +72,8 @@ TEST(DrawGraphHostile, RandomSettingsAndDataNeverFault) {
 }
 
 // The cases the rules leave without a scale or a step: each draws the rest
-// of the graph and takes no time.
+// of the graph; a count that made the work grow with it would hang here
+// past the test's time limit.
 TEST(DrawGraphHostile, UndefinedScalesAndStepsDrawTheRest) {
   const struct {
     const char* name;
@@ -100,9 +100,7 @@ TEST(DrawGraphHostile, UndefinedScalesAndStepsDrawTheRest) {
     const Integer line = graph.NewLine("l");
     graph.NewPoint(line, 3, 3);
     graph.NewPoint(line, 4, 1);
-    const auto start = std::chrono::steady_clock::now();
     const auto picture = graph.DrawGraph(c.w, c.h);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << c.name;
     EXPECT_EQ(picture->Width(), c.w) << c.name;
   }
 }
