@@ -35,16 +35,28 @@ PageSurface::PageSurface(std::unique_ptr<QPrinter> printer)
   // Pictures go into the page as they are: a JPEG rings around thin lines and
   // small text, which is all a plot is made of.
   painter.setRenderHint(QPainter::LosslessImageRendering);
-  // At 72 units to the inch the printable area is window() in points. Where
-  // it cannot hold a block of 540 x 720, everything is drawn smaller, all by
-  // the same factor, instead of running off the paper. The text is laid out
-  // at 72 units to the inch whatever the factor, so it breaks into the same
-  // lines and pages on every paper, and fonts (sized in pixels or in points
-  // of this 72-dpi device) are scaled once, by this transform alone.
-  const QRect area = painter.window();
-  impl_->scale = std::min({1.0, area.width() / kBlockWidth, area.height() / kBlockHeight});
-  if (impl_->scale < 1) painter.scale(impl_->scale, impl_->scale);
   impl_->graphics = std::make_unique<fw::Graphics>(painter);
+  Fit(kBlockWidth, kBlockHeight);
+}
+
+// At 72 units to the inch the printable area is window() in points. Where it
+// cannot hold what is to be drawn, everything is drawn smaller, all by the
+// same factor, instead of running off the paper. Text is laid out at 72
+// units to the inch whatever the factor, so it breaks into the same lines and
+// pages on every paper, and fonts (sized in pixels or in points of this
+// 72-dpi device) are scaled once, by this transform alone. Nothing is drawn
+// smaller than the 540 x 720 block the surface offers: the plot, 20 units
+// wider than that, keeps its full size where the block has it (on Letter it
+// reaches 20 units into the right margin, as it always has).
+void PageSurface::Fit(double width, double height) {
+  QPainter& painter = impl_->painter;
+  const QRect area = painter.window();
+  auto fitting = [&](double w, double h) {
+    return std::min({1.0, area.width() / w, area.height() / h});
+  };
+  impl_->scale = std::max(fitting(kBlockWidth, kBlockHeight), fitting(width, height));
+  painter.resetTransform();
+  if (impl_->scale < 1) painter.scale(impl_->scale, impl_->scale);
 }
 
 PageSurface::~PageSurface() { Finish(); }
@@ -153,8 +165,10 @@ void StyledTextPrinter::DrawBlock(double x, double y, double height) {
 }
 
 bool StyledTextPrinter::Eof() const { return impl_->next >= impl_->lines.size(); }
+double StyledTextPrinter::Width() const { return impl_->document->textWidth(); }
 
 void PrintInBlocks(StyledTextPrinter& printer, PageSurface& page, double height) {
+  page.Fit(printer.Width(), height);
   while (!printer.Eof()) {
     printer.DrawBlock(0, 0, height);
     if (!printer.Eof()) page.NextPage();

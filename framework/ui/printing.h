@@ -4,16 +4,19 @@
 // of the printable area, with the same fw::Graphics drawing surface that
 // pictures have. A block of 540 x 720 units always fits: where the printable
 // area is smaller (Letter landscape is 540 high inside its margins) the whole
-// surface is drawn smaller to fit. The job is sent when the last reference to
-// the surface goes.
+// surface is drawn smaller to fit. What is printed says first how much of the
+// page it needs (Fit), so that a drawing of another shape is drawn smaller
+// only as far as it has to be: the plot (560 x 478) keeps its full size on
+// both landscapes. The job is sent when the last reference to the surface
+// goes.
 //
 //   auto page = fw::services().OpenPrinterDialog();
 //   if (!page) return;                                  // cancelled
 //   auto printer = EigenFld().StyledTextPrinter(*page, 540);
-//   while (!printer->Eof()) {
-//     printer->DrawBlock(0, 0, 720);
-//     if (!printer->Eof()) page->NextPage();
-//   }
+//   PrintInBlocks(*printer, *page, 720);                // fits 540 x 720, then draws
+//
+//   page->Fit(560, 478);                                // a picture at (20, 100), 540 x 378
+//   page->graphics().DrawPicture(plot, 20, 100, 540, 378, 0, 0, 600, 420);
 //
 // (Eof is the text printer's EOF; EOF itself is a C library macro.)
 #pragma once
@@ -50,6 +53,12 @@ class PageSurface {
   // margins, 72 units to the inch.
   static void SetUpPage(QPrinter& printer);
 
+  // Sets the scale for what is drawn next: the extent it needs, in units
+  // from the top left of the printable area. The surface draws at full size
+  // where the printable area holds that extent, else smaller by one factor
+  // until it fits, though never smaller than a 540 x 720 block needs (the
+  // scale it starts with). Call it before drawing.
+  void Fit(double width, double height);
   // The printable area in surface units: 540 x 720 by default, never less
   // than that in either direction.
   double Width() const;
@@ -80,6 +89,7 @@ class StyledTextPrinter {
 
   void DrawBlock(double x, double y, double height);
   bool Eof() const;
+  double Width() const;  // the block width the text is laid out in
 
  private:
   struct Impl;
@@ -87,7 +97,8 @@ class StyledTextPrinter {
 };
 
 // Prints the rest of the text: one block of at most that height at the top
-// left of each page, a new page only while text remains.
+// left of each page, a new page only while text remains; the page is fitted
+// to a block of the printer's width and that height first.
 void PrintInBlocks(StyledTextPrinter& printer, PageSurface& page, double height);
 
 }  // namespace fw

@@ -99,6 +99,8 @@ void GraphWnd::PrintBtn_Action(fw::PushButton& /*button*/) {
   const std::shared_ptr<fw::PageSurface> page = fw::services().OpenPrinterDialog();
   if (!page) return;
   const fw::Picture& plot = Plot();
+  // Only as much smaller as the paper needs: full size wherever it fits.
+  page->Fit(kPrintLeft + kPrintWidth, kPrintTop + kPrintHeight);
   page->graphics().DrawPicture(plot, kPrintLeft, kPrintTop, kPrintWidth, kPrintHeight, 0, 0,
                                static_cast<double>(plot.Width()),
                                static_cast<double>(plot.Height()));

@@ -29,7 +29,10 @@ ScriptedServices::~ScriptedServices() = default;
 
 void ScriptedServices::AnswerMsgBox(MsgBoxAnswer answer) { msgBoxAnswers_.push_back(answer); }
 void ScriptedServices::AnswerPrinterDialog(const std::string& pdfPath) {
-  printerAnswers_.emplace_back(pdfPath);
+  printerAnswers_.emplace_back(PrinterAnswer{pdfPath, std::nullopt});
+}
+void ScriptedServices::AnswerPrinterDialog(const std::string& pdfPath, const QPageLayout& paper) {
+  printerAnswers_.emplace_back(PrinterAnswer{pdfPath, paper});
 }
 void ScriptedServices::CancelPrinterDialog() { printerAnswers_.emplace_back(std::nullopt); }
 void ScriptedServices::AnswerExport(const std::string& path) { exportAnswers_.emplace_back(path); }
@@ -72,13 +75,14 @@ void ScriptedServices::Beep() { calls_.push_back("Beep"); }
 
 std::shared_ptr<PageSurface> ScriptedServices::OpenPrinterDialog() {
   bool scripted = false;
-  auto path = Next(printerAnswers_, scripted);
-  if (!path) {
+  auto answer = Next(printerAnswers_, scripted);
+  if (!answer) {
     calls_.push_back(std::string("OpenPrinterDialog -> cancel") + (scripted ? "" : " (unscripted)"));
     return nullptr;
   }
-  calls_.push_back("OpenPrinterDialog -> " + *path);
-  return PageSurface::ForPdf(*path);
+  calls_.push_back("OpenPrinterDialog -> " + answer->path);
+  if (answer->paper) return PageSurface::ForPdf(answer->path, *answer->paper);
+  return PageSurface::ForPdf(answer->path);
 }
 
 bool ScriptedServices::ExportPicture(const Picture& picture) {

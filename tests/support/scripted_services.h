@@ -28,6 +28,8 @@
 #include <string>
 #include <vector>
 
+#include <QPageLayout>
+
 #include "framework/base/services.h"
 
 namespace fw {
@@ -39,8 +41,10 @@ class ScriptedServices : public Services {
 
   // Answers for the next MsgBox with buttons, in order.
   void AnswerMsgBox(MsgBoxAnswer answer);
-  // The next printer dialog gives a PDF page surface writing to that file.
+  // The next printer dialog gives a PDF page surface writing to that file,
+  // on the default page or on the paper given (as if chosen in the dialog).
   void AnswerPrinterDialog(const std::string& pdfPath);
+  void AnswerPrinterDialog(const std::string& pdfPath, const QPageLayout& paper);
   void CancelPrinterDialog();
   // The next export writes the picture to that file (format from its suffix).
   void AnswerExport(const std::string& path);
@@ -92,7 +96,11 @@ class ScriptedServices : public Services {
   std::vector<std::string> calls_;
   std::vector<MsgBoxCall> msgBoxes_;
   std::deque<MsgBoxAnswer> msgBoxAnswers_;
-  std::deque<std::optional<std::string>> printerAnswers_;
+  struct PrinterAnswer {
+    std::string path;
+    std::optional<QPageLayout> paper;
+  };
+  std::deque<std::optional<PrinterAnswer>> printerAnswers_;
   std::deque<std::optional<std::string>> exportAnswers_;
   std::shared_ptr<Picture> clipboard_;
   std::shared_ptr<Picture> exported_;

@@ -164,21 +164,24 @@ struct Paper {
   double margin;       // points, all four sides
   const char* pdfinfo; // what pdfinfo calls the page
   double scale;        // the 540 x 720 block's size on paper
+  double plotScale;    // the plot's (560 x 478 from the block's corner)
 };
 
 // A4's printable area is 523 wide inside 36-point margins; Letter landscape
 // and A4 landscape are 540 and 523 high; A3 holds the block at full size
-// and is not blown up to fill its area.
+// and is not blown up to fill its area. The plot is never drawn smaller than
+// the block, and at full size on both landscapes, which hold 560 x 478.
 const Paper kPapers[] = {
-    {"Letter", QPageSize::Letter, QPageLayout::Portrait, 36, "612 x 792 pts (letter)", 1},
-    {"A4", QPageSize::A4, QPageLayout::Portrait, 36, "595 x 842 pts (A4)", 523.0 / 540},
+    {"Letter", QPageSize::Letter, QPageLayout::Portrait, 36, "612 x 792 pts (letter)", 1, 1},
+    {"A4", QPageSize::A4, QPageLayout::Portrait, 36, "595 x 842 pts (A4)", 523.0 / 540,
+     523.0 / 540},
     {"LetterLandscape", QPageSize::Letter, QPageLayout::Landscape, 36, "792 x 612 pts (letter)",
-     540.0 / 720},
+     540.0 / 720, 1},
     {"A4Landscape", QPageSize::A4, QPageLayout::Landscape, 36, "842 x 595 pts (A4)",
-     523.0 / 720},
-    {"A3", QPageSize::A3, QPageLayout::Portrait, 36, "842 x 1191 pts (A3)", 1},
+     523.0 / 720, 1},
+    {"A3", QPageSize::A3, QPageLayout::Portrait, 36, "842 x 1191 pts (A3)", 1, 1},
     {"LetterInchMargins", QPageSize::Letter, QPageLayout::Portrait, 72, "612 x 792 pts (letter)",
-     468.0 / 540},
+     468.0 / 540, 468.0 / 540},
 };
 
 void PrintTo(const Paper& paper, std::ostream* out) { *out << paper.name; }
@@ -207,7 +210,10 @@ class PaperTest : public PrintingTest, public ::testing::WithParamInterface<Pape
     EXPECT_NEAR(page->Scale(), paper.scale, 1e-9);
     EXPECT_GE(page->Width(), 540 - 1e-9);
     EXPECT_GE(page->Height(), 720 - 1e-9);
+    // Fitted to something else first: the text printing fits its own block.
+    page->Fit(560, 478);
     fw::PrintInBlocks(*area.StyledTextPrinter(*page, 540), *page, 720);
+    EXPECT_NEAR(page->Scale(), paper.scale, 1e-9);
     EXPECT_TRUE(page->Finish());
   }
 };
@@ -242,13 +248,16 @@ TEST_P(PaperTest, TextKeepsItsPagesAndLinesAndStaysInsideTheScaledBlock) {
   EXPECT_GT(first.bottom, m + 690 * s);
 }
 
-// The picture keeps its place and size on the block, losslessly.
-TEST_P(PaperTest, PictureIsPlacedOnTheScaledBlockWithoutJpeg) {
+// The plot's picture, fitted to its own extent, keeps its place and size
+// on the page at the plot's scale, losslessly.
+TEST_P(PaperTest, PictureIsPlacedAtTheScaleOfItsOwnExtentWithoutJpeg) {
   if (!pdfprobe::HavePoppler()) GTEST_SKIP() << "poppler-utils not installed";
   const Paper& paper = GetParam();
   const std::string pdf = Pdf("picture.pdf");
   {
     auto page = fw::PageSurface::ForPdf(pdf, LayoutOf(paper));
+    page->Fit(560, 478);
+    EXPECT_NEAR(page->Scale(), paper.plotScale, 1e-9);
     fw::Picture picture(600, 420);
     picture.Graphics().SetDrawingColor(fw::RGB(0, 0, 255));
     picture.Graphics().FillRect(0, 0, 600, 420);
@@ -264,8 +273,8 @@ TEST_P(PaperTest, PictureIsPlacedOnTheScaledBlockWithoutJpeg) {
   EXPECT_EQ(images[0].height, 420);
   EXPECT_NE(images[0].encoding, "jpeg");
   // 600 pixels across 540 units of 1/72 inch: 80 pixels to the inch, more
-  // where the block is drawn smaller.
-  EXPECT_NEAR(images[0].xPpi, 80 / paper.scale, 1);
+  // where the plot is drawn smaller.
+  EXPECT_NEAR(images[0].xPpi, 80 / paper.plotScale, 1);
 
   const QString prefix = QDir(dir.path()).filePath("page");
   pdfprobe::Run("pdftoppm", {"-r", "72", "-png", "-singlefile", QString::fromStdString(pdf), prefix});
@@ -274,7 +283,7 @@ TEST_P(PaperTest, PictureIsPlacedOnTheScaledBlockWithoutJpeg) {
   for (int y = 0; y < page.height(); ++y)
     for (int x = 0; x < page.width(); ++x)
       if (qBlue(page.pixel(x, y)) > 200 && qRed(page.pixel(x, y)) < 60) blue |= QRect(x, y, 1, 1);
-  const double s = paper.scale, m = paper.margin;
+  const double s = paper.plotScale, m = paper.margin;
   EXPECT_NEAR(blue.left(), m + 20 * s, 1.5);
   EXPECT_NEAR(blue.top(), m + 100 * s, 1.5);
   EXPECT_NEAR(blue.width(), 540 * s, 2);

@@ -2,6 +2,7 @@
 // of the results flag's transitions, Copy, Save and Print.
 #include <QImage>
 #include <QImageReader>
+#include <QPageLayout>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -292,6 +293,82 @@ TEST_F(GraphWndTest, PrintPutsThePlotOnOnePageAtNineTenths) {
                                                Qt::SmoothTransformation);
   EXPECT_GT(InkAgreement(page.copy(placed), expected), 0.85);
   EXPECT_LT(InkAgreement(page.copy(placed.translated(4, 4)), expected), 0.5);
+}
+
+// The plot's picture as the PDF holds it: extracted whole, as it went in.
+QImage PrintedPicture(const QString& pdf, const QString& prefix) {
+  RunTool("pdfimages", {"-png", pdf, prefix});
+  return QImage(prefix + "-000.png").convertToFormat(QImage::Format_RGB32);
+}
+
+QImage Rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+
+// A calculation made while the window is open changes the record, not the
+// window: Copy, Save and Print each give the picture the window shows, to
+// the pixel, and not a plot drawn afresh from the new results.
+TEST_F(GraphWndTest, CopySaveAndPrintGiveTheWindowsPictureAfterTheResultsChange) {
+  if (!pdfprobe::HavePoppler()) GTEST_SKIP() << "poppler-utils not installed";
+  GraphWnd& wnd = Open();
+  const QImage shown = Rgb(wnd.Canvas1().Backdrop()->Image());
+  ASSERT_TRUE(Calculate("5", Lines({"3.1", "0.9", "0.5", "0.3", "0.2"})));
+  ASSERT_NE(Rgb(DrawScreePlot(600, 420)->Image()), shown) << "the new results plot alike";
+
+  wnd.CopyBtn().Push();
+  ASSERT_TRUE(script_.clipboard());
+  EXPECT_EQ(Rgb(script_.clipboard()->Image()), shown) << "Copy";
+
+  const QString png = dir_.filePath("saved.png");
+  script_.AnswerExport(png.toStdString());
+  wnd.SaveBtn().Push();
+  ASSERT_TRUE(script_.exported());
+  EXPECT_EQ(Rgb(script_.exported()->Image()), shown) << "Save";
+  EXPECT_EQ(Rgb(QImage(png)), shown) << "the saved file";
+
+  const QString pdf = dir_.filePath("printed.pdf");
+  script_.AnswerPrinterDialog(pdf.toStdString());
+  wnd.PrintBtn().Push();
+  Settle();
+  EXPECT_EQ(PrintedPicture(pdf, dir_.filePath("printed")), shown) << "Print";
+}
+
+// The plot prints at nine tenths of the picture on every paper whose
+// printable area holds it (560 x 478 from the corner), and no smaller than
+// the text block is drawn on the others.
+TEST_F(GraphWndTest, PrintKeepsThePlotAsLargeAsEachPaperHoldsIt) {
+  if (!pdfprobe::HavePoppler()) GTEST_SKIP() << "poppler-utils not installed";
+  struct Paper {
+    const char* name;
+    QPageSize::PageSizeId size;
+    QPageLayout::Orientation orientation;
+    double scale;
+  };
+  const Paper papers[] = {
+      {"Letter", QPageSize::Letter, QPageLayout::Portrait, 1},
+      {"A4", QPageSize::A4, QPageLayout::Portrait, 523.0 / 540},
+      {"Letter landscape", QPageSize::Letter, QPageLayout::Landscape, 1},
+      {"A4 landscape", QPageSize::A4, QPageLayout::Landscape, 1},
+  };
+  GraphWnd& wnd = Open();
+  const QImage plot = wnd.Canvas1().Backdrop()->Image();
+  for (const Paper& paper : papers) {
+    SCOPED_TRACE(paper.name);
+    const QString pdf = dir_.filePath(QString(paper.name) + ".pdf");
+    script_.AnswerPrinterDialog(pdf.toStdString(),
+                                QPageLayout(QPageSize(paper.size), paper.orientation,
+                                            QMarginsF(36, 36, 36, 36), QPageLayout::Point));
+    wnd.PrintBtn().Push();
+    Settle();
+    const auto images = pdfprobe::Images(pdf.toStdString());
+    ASSERT_EQ(images.size(), 1u);
+    // 600 pixels across 540 x scale points.
+    EXPECT_NEAR(images[0].xPpi, 80 / paper.scale, 1);
+    const double s = paper.scale;
+    const QRectF placed(36 + 20 * s, 36 + 100 * s, 540 * s, 378 * s);
+    const QImage page = PageImage(pdf, dir_.filePath("paper"));
+    const QImage expected = plot.scaled(qRound(placed.width()), qRound(placed.height()),
+                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_GT(InkAgreement(page.copy(placed.toRect()), expected), 0.85);
+  }
 }
 
 }  // namespace
