@@ -59,6 +59,10 @@ bool AboutWnd::Event_MouseDown(fw::Integer /*x*/, fw::Integer /*y*/) {
   return false;
 }
 
+// Never closed: where the window manager offers to close it anyway, it gives
+// way as a click does.
+void AboutWnd::Event_CloseRequest() { GiveWay(); }
+
 void AboutWnd::GiveWay() {
   Instance().Hide();
   ControlWnd::Instance().Show();

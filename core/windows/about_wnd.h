@@ -22,6 +22,8 @@ class AboutWnd : public fw::Window {
   void Timer1_Action(fw::Timer& timer);
   bool Event_KeyDown(const std::string& key) override;
   bool Event_MouseDown(fw::Integer x, fw::Integer y) override;
+  // A close box the window manager adds, or Alt+F4: as a click.
+  void Event_CloseRequest() override;
 
  protected:
   void Layout() override;

@@ -32,6 +32,9 @@ struct MenuItem::Ui {
 // size 0 the framework's default (12 pixels).
 QFont MakeFont(const std::string& family, long long pixelSize, bool bold);
 int ToInt(long long value);  // clamped to the int range
+// A title for a title bar: Qt puts the program's name in an empty one, and a
+// blank shows none.
+QString TitleBarText(const std::string& title);
 Qt::Alignment HorizontalAlignment(Alignment alignment);
 
 // The hidden widget that parents the shared menus and actions; freed before

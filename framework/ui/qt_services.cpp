@@ -36,8 +36,8 @@ bool Headless() {
 }
 
 // Every message box's text, for anyone who watches the program from outside
-// (QT_LOGGING_RULES="quarnel.dialogs.info=true"): the box's title is the
-// program's name, and its label cannot be read through the window system.
+// (QT_LOGGING_RULES="quarnel.dialogs.info=true"): a box's label cannot be
+// read through the window system.
 Q_LOGGING_CATEGORY(lcDialogs, "quarnel.dialogs", QtWarningMsg)
 
 // A dialog without a parent is its own top-level window, which a window
@@ -48,9 +48,26 @@ Q_LOGGING_CATEGORY(lcDialogs, "quarnel.dialogs", QtWarningMsg)
 // destroyed while it is up, the window takes the dialog with it.
 QWidget* DialogParent() { return QApplication::activeWindow(); }
 
-// Boxes without a title of their own carry the program's name.
-QString Title(const std::string& title) {
-  return title.empty() ? QGuiApplication::applicationDisplayName() : ToQt(title);
+// The boxes that are given no title (the one-text message box, the warning
+// and the error report) carry the program's name.
+QString ProgramName() { return QGuiApplication::applicationDisplayName(); }
+
+// A box asked for with a title shows that title, an empty one as none.
+MsgBoxAnswer ShowBox(const std::string& text, MsgBoxButtons buttons, const QString& title) {
+  const bool yesNo = buttons == MsgBoxButtons::YesNoQuestion;
+  if (Headless()) {
+    std::fprintf(stderr, "MsgBox: %s\n", text.c_str());
+    return yesNo ? MsgBoxAnswer::No : MsgBoxAnswer::Ok;
+  }
+  qCInfo(lcDialogs, "message box: %s", text.c_str());
+  QPointer<QMessageBox> box =
+      new QMessageBox(yesNo ? QMessageBox::Question : QMessageBox::NoIcon, title, ToQt(text),
+                      yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                      DialogParent());
+  const int answer = box->exec();
+  delete box;
+  if (!yesNo) return MsgBoxAnswer::Ok;
+  return answer == QMessageBox::Yes ? MsgBoxAnswer::Yes : MsgBoxAnswer::No;
 }
 
 }  // namespace
@@ -93,24 +110,11 @@ QString ExportPictureTo(const QImage& image, QString path, const QString& chosen
   return WritePictureFile(image, path, format->format, error) ? path : QString();
 }
 
-void QtServices::MsgBox(const std::string& text) { MsgBox(text, MsgBoxButtons::Ok, ""); }
+void QtServices::MsgBox(const std::string& text) { ShowBox(text, MsgBoxButtons::Ok, ProgramName()); }
 
 MsgBoxAnswer QtServices::MsgBox(const std::string& text, MsgBoxButtons buttons,
                                 const std::string& title) {
-  const bool yesNo = buttons == MsgBoxButtons::YesNoQuestion;
-  if (Headless()) {
-    std::fprintf(stderr, "MsgBox: %s\n", text.c_str());
-    return yesNo ? MsgBoxAnswer::No : MsgBoxAnswer::Ok;
-  }
-  qCInfo(lcDialogs, "message box: %s", text.c_str());
-  QPointer<QMessageBox> box =
-      new QMessageBox(yesNo ? QMessageBox::Question : QMessageBox::NoIcon, Title(title),
-                      ToQt(text), yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                      DialogParent());
-  const int answer = box->exec();
-  delete box;
-  if (!yesNo) return MsgBoxAnswer::Ok;
-  return answer == QMessageBox::Yes ? MsgBoxAnswer::Yes : MsgBoxAnswer::No;
+  return ShowBox(text, buttons, TitleBarText(title));
 }
 
 void QtServices::Beep() { QApplication::beep(); }
@@ -138,7 +142,7 @@ bool QtServices::ExportPicture(const Picture& picture) {
   if (!ExportPictureTo(picture.Image(), path, chosen, &error).isEmpty()) return true;
   const QString message = QObject::tr("The picture could not be saved: %1").arg(error);
   qCInfo(lcDialogs, "message box: %s", qUtf8Printable(message));
-  QMessageBox::warning(DialogParent(), Title(""), message);
+  QMessageBox::warning(DialogParent(), ProgramName(), message);
   return false;
 }
 
@@ -156,7 +160,7 @@ void QtServices::ReportUnhandledException(const std::string& description) {
   // The description is on stderr already.
   if (Headless()) return;
   qCInfo(lcDialogs, "message box: %s", description.c_str());
-  QMessageBox::critical(DialogParent(), Title(""), ToQt(description));
+  QMessageBox::critical(DialogParent(), ProgramName(), ToQt(description));
 }
 
 }  // namespace fw

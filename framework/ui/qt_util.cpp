@@ -17,6 +17,10 @@ int ToInt(long long value) {
   return static_cast<int>(value);
 }
 
+QString TitleBarText(const std::string& title) {
+  return title.empty() ? QStringLiteral(" ") : ToQt(title);
+}
+
 Qt::Alignment HorizontalAlignment(Alignment alignment) {
   switch (alignment) {
     case Alignment::Center: return Qt::AlignHCenter;

@@ -100,8 +100,7 @@ void Window::SetProperties(const WindowLayout& layout) {
   WindowFrame* frame = impl_->frame;
   frame->setWindowFlags(FlagsFor(layout));
   frame->closable = layout.HasCloseButton;
-  // Qt puts the application's name in an empty title bar; a blank shows none.
-  frame->setWindowTitle(layout.Title.empty() ? QStringLiteral(" ") : ToQt(layout.Title));
+  frame->setWindowTitle(TitleBarText(layout.Title));
   const QSize size(ToInt(layout.Width), ToInt(layout.Height));
   WindowContent* content = impl_->content;
   content->preferred = size;

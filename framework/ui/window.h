@@ -29,7 +29,8 @@
 // Show also brings the window to the front; Hide keeps it; Close (or the
 // close box) raises Event_Close, ends the instance at once, so the next
 // ImplicitWindow builds anew, and frees the window once the current event is
-// done.
+// done. A window without a close box is not closed from outside: a request
+// to close it raises Event_CloseRequest instead.
 //
 // Every event runs under the exception hook (exception_hook.h).
 #pragma once
@@ -139,6 +140,12 @@ class Window {
   virtual bool Event_KeyDown(const std::string& /*key*/) { return false; }
   virtual bool Event_MouseDown(Integer /*x*/, Integer /*y*/) { return false; }
   virtual void Event_EnableMenuItems() {}
+  // Raised when the window system asks to close a window whose layout gives
+  // it no close box (a window manager may draw one anyway, or the user
+  // presses Alt+F4). Such a window ends only by its own way out, which this
+  // takes when the window has one; by default nothing happens. Raised after
+  // the request has been turned down, so it may ask, hide or close.
+  virtual void Event_CloseRequest() {}
 
   // The Qt window (for tests and the framework's own use).
   QMainWindow* widget() const;

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "framework/ui/internal.h"
 #include "framework/ui/window.h"
@@ -23,9 +24,17 @@ bool WindowFrame::event(QEvent* event) {
 
 void WindowFrame::closeEvent(QCloseEvent* event) {
   // A window without a close box is closed only by its own code, which does
-  // not come this way.
+  // not come this way; what it does for the request runs once the close
+  // event is over, since it may show a modal box or close the window. A
+  // second request while one is pending or running adds nothing.
   if (!closable) {
     event->ignore();
+    if (closeRequested_) return;
+    closeRequested_ = true;
+    QTimer::singleShot(0, this, [this] {
+      if (owner_.IsOpen()) RunGuarded("Window.CloseRequest", [this] { owner_.Event_CloseRequest(); });
+      closeRequested_ = false;
+    });
     return;
   }
   event->accept();

@@ -12,7 +12,7 @@ class Window;
 class WindowFrame : public QMainWindow {
  public:
   explicit WindowFrame(Window& owner);
-  bool closable = true;  // false: close requests from outside are ignored
+  bool closable = true;  // false: close requests from outside go to Event_CloseRequest
 
  protected:
   bool event(QEvent* event) override;
@@ -21,6 +21,7 @@ class WindowFrame : public QMainWindow {
 
  private:
   Window& owner_;
+  bool closeRequested_ = false;  // an Event_CloseRequest is queued or running
 };
 
 class WindowContent : public QWidget {

@@ -83,6 +83,10 @@ void GraphWnd::CloseBtn_Action(fw::PushButton& /*button*/) {
   ShowMainWindow();
 }
 
+// The window has no close box of its own; where the window manager offers
+// one anyway it does what Close does, the erase question included.
+void GraphWnd::Event_CloseRequest() { CloseBtn_Action(CloseBtn()); }
+
 void GraphWnd::CopyBtn_Action(fw::PushButton& /*button*/) {
   fw::services().SetClipboardPicture(Plot());
   fw::services().MsgBox("Copied to clipboard");

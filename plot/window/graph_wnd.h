@@ -34,6 +34,8 @@ class GraphWnd : public fw::Window {
   void CopyBtn_Action(fw::PushButton& button);
   void SaveBtn_Action(fw::PushButton& button);
   void PrintBtn_Action(fw::PushButton& button);
+  // A close box the window manager adds, or Alt+F4: as Close.
+  void Event_CloseRequest() override;
 
  protected:
   void Layout() override;

@@ -92,10 +92,12 @@ belongs() {
 boxes=0
 box_logged() { [ -n "$(logged_box "$1")" ]; }
 logged_box() { grep 'quarnel.dialogs: message box: ' "$work/program.log" | sed -n "$1s/^[^:]*: message box: //p"; }
+# A box's title bar shows the program's name, or nothing (the erase question).
 box_window() {
   local id size name
   while read -r id size name; do
-    [ "$name" = Quarnel ] && [ "$id" != "${main:-}" ] && [ "$id" != "${splash:-}" ] &&
+    { [ "$name" = Quarnel ] || [ -z "$name" ]; } && [ "$id" != "${main:-}" ] &&
+      [ "$id" != "${splash:-}" ] &&
       window_type "$id" | grep -q _NET_WM_WINDOW_TYPE_DIALOG && { echo "$id"; return 0; }
   done < <(windows)
   return 1

@@ -56,6 +56,7 @@ class ProbeWnd : public fw::Window {
     Note("KeyDown " + key);
     return setup.keyDown ? setup.keyDown(key) : false;
   }
+  void Event_CloseRequest() override { Note("CloseRequest"); }
   bool Event_MouseDown(fw::Integer x, fw::Integer y) override {
     Note("MouseDown " + std::to_string(x) + "," + std::to_string(y));
     return setup.mouseDown ? setup.mouseDown(x, y) : false;

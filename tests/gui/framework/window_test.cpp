@@ -136,17 +136,29 @@ TEST_F(FrameworkTest, ResizableWindowKeepsItsSizeAboveAMaximumBelowIt) {
   EXPECT_EQ(window.Height(), 400);
 }
 
-TEST_F(FrameworkTest, DialogFrameHasNoCloseBoxAndIgnoresTheWindowSystemsClose) {
+// The window system's request to close a window without a close box is
+// turned down and handed to the window, once the close event is over and
+// once however often it was asked meanwhile.
+TEST_F(FrameworkTest, DialogFrameHasNoCloseBoxAndHandsTheWindowSystemsCloseToTheWindow) {
   W1::setup.layout = {.Width = 300, .Height = 200, .Type = fw::WindowType::ModalDialog,
                       .HasCloseButton = false, .HasMinimizeButton = false,
                       .HasMaximizeButton = false};
   W1& window = W1::Instance();
   EXPECT_EQ(window.widget()->windowFlags() & Qt::WindowType_Mask, Qt::Dialog);
   EXPECT_FALSE(window.widget()->windowFlags() & Qt::WindowCloseButtonHint);
+  Settle();  // activation
+  gLog.clear();
 
   window.widget()->windowHandle()->close();  // as the window manager asks
+  window.widget()->close();
+  EXPECT_TRUE(gLog.empty());
+  Settle();
+  EXPECT_THAT(gLog, ElementsAre("W1 CloseRequest"));
   EXPECT_TRUE(window.IsOpen());
   EXPECT_TRUE(window.Visible());
+  window.widget()->close();  // asked again later: handed on again
+  Settle();
+  EXPECT_THAT(gLog, ElementsAre("W1 CloseRequest", "W1 CloseRequest"));
   window.Close();  // its own code still closes it
   EXPECT_FALSE(window.IsOpen());
 }
@@ -157,6 +169,8 @@ TEST_F(FrameworkTest, CloseBoxEndsTheInstance) {
   EXPECT_FALSE(window.IsOpen());
   EXPECT_EQ(fw::LiveInstance<W1>(), nullptr);
   EXPECT_THAT(gLog.back(), "W1 Close");
+  Settle();
+  EXPECT_THAT(gLog, testing::Not(testing::Contains("W1 CloseRequest")));
 }
 
 TEST_F(FrameworkTest, ControlsAreFoundByNameAndClass) {

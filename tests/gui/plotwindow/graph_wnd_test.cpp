@@ -173,6 +173,39 @@ TEST_F(GraphWndTest, EraseQuestionHasNoTitleAndCopyNoteIsThePlainForm) {
                           Box{kErase, fw::MsgBoxButtons::YesNoQuestion, "", fw::MsgBoxAnswer::Yes}));
 }
 
+// A close box that the window manager adds anyway, or Alt+F4, asks the
+// window system to close the window: it does what Close does.
+TEST_F(GraphWndTest, WindowManagersCloseDoesWhatCloseDoes) {
+  const std::string ask = std::string("MsgBox 36: ") + kErase;
+  GraphWnd& wnd = Open();
+  script_.AnswerMsgBox(fw::MsgBoxAnswer::No);
+  wnd.widget()->close();
+  Settle();
+  EXPECT_THAT(script_.calls(), ElementsAre(ask + " -> 7", "Beep"));
+  ASSERT_TRUE(IsOpen());
+  EXPECT_TRUE(wnd.Visible());
+  EXPECT_EQ(module1().dirty, "y");
+
+  script_.AnswerMsgBox(fw::MsgBoxAnswer::Yes);
+  wnd.widget()->close();
+  Settle();
+  EXPECT_THAT(script_.calls(), ElementsAre(ask + " -> 7", "Beep", ask + " -> 6"));
+  EXPECT_FALSE(IsOpen());
+  EXPECT_EQ(module1().dirty, "");
+  ControlWnd* main = fw::LiveInstance<ControlWnd>();
+  EXPECT_TRUE(main != nullptr && main->Visible());
+
+  // Saved: closed at once, without a question.
+  module1().dirty = "y";
+  GraphWnd& saved = Open();
+  script_.CancelExport();
+  saved.SaveBtn().Push();
+  saved.widget()->close();
+  Settle();
+  EXPECT_FALSE(IsOpen());
+  EXPECT_THAT(script_.calls(), ElementsAre("ExportPicture 600x420 -> cancel"));
+}
+
 TEST_F(GraphWndTest, SaveCancelledClearsTheFlagAndCloseThenAsksNothing) {
   GraphWnd& wnd = Open();
   script_.CancelExport();

@@ -74,6 +74,21 @@ TEST_F(AboutWndTest, KeyOrClickGivesWayAtOnce) {
   EXPECT_EQ(fw::LiveWindows().size(), 2u);
 }
 
+// Where the window manager offers to close it anyway (its own close box,
+// Alt+F4), it gives way as at a click, and is not closed.
+TEST_F(AboutWndTest, WindowManagersCloseGivesWayAsAClick) {
+  AboutWnd& about = AboutWnd::Instance();
+  Settle();
+  about.widget()->close();
+  Settle();
+  EXPECT_FALSE(about.Visible());
+  EXPECT_TRUE(MainWindowIsFront());
+  EXPECT_EQ(fw::LiveInstance<AboutWnd>(), &about);
+  ShowAboutWindow();
+  Settle();
+  EXPECT_TRUE(about.Visible());
+}
+
 TEST_F(AboutWndTest, AModifierAloneLeavesItUp) {
   AboutWnd& about = AboutWnd::Instance();
   for (Qt::Key key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt}) {
