@@ -4,7 +4,9 @@
 # 600 x 420 picture on the X clipboard (read while the program runs, since
 # the clipboard empties when it exits). The copied picture is read back pixel
 # by pixel: the blue eigenvalue curve and the black fitted line must lie
-# where the worked example puts them.
+# where the worked example puts them. Then the real save and print dialogs
+# are cancelled with Escape: no file may appear (a hidden ".png" included),
+# nothing may be printed and no message box shown.
 #
 #   plot_window_e2e.sh <quarnel executable> [folder for the screenshots]
 set -euo pipefail
@@ -13,7 +15,7 @@ program=$1
 shots=${2:-$(mktemp -d)}
 mkdir -p "$shots"
 source "$(dirname "$0")/../lib/xsession.sh"
-require_tools Xvfb openbox xdotool xclip import identify convert awk
+require_tools Xvfb openbox xdotool xclip xwininfo import identify convert awk
 
 work=$xsession_work
 
@@ -45,11 +47,17 @@ click_content() {
 
 xsession_start 1280x1024x24 || fail "no X session"
 
-HOME=$work "$program" >"$work/program.log" 2>&1 &
-xsession_track $!
+# The program works in a folder of its own, which is also its home: the
+# dialogs start there.
+home=$work/home
+mkdir -p "$home"
+(cd "$home" && exec env HOME="$home" QT_LOGGING_RULES="quarnel.dialogs.info=true" "$program") \
+  >"$work/program.log" 2>&1 &
+program_pid=$!
+xsession_track $program_pid
 
 # The splash gives way to the main window at a key press.
-sleep 1
+wait_for 10 window_of_size "$program_pid" 300x200 >/dev/null || fail "no splash"
 xdotool key space
 main=$(wait_window '^Quarnel$') || fail "no main window"
 xdotool windowactivate --sync "$main" 2>/dev/null || true
@@ -66,15 +74,16 @@ for value in $eigenvalues; do
   xdotool type --delay 15 "$value"
 done
 click_content "$main" 550 440 495          # Calculate
-sleep 0.3
 click_content "$main" 550 440 351          # Graph
 graph=$(wait_window '^Quarnel Graph$') || fail "Graph opened no plot window"
 xdotool windowactivate --sync "$graph" 2>/dev/null || true
-sleep 0.5
 import -window "$graph" "$shots/plot_window.png"
 
+boxes_logged() { grep -c 'quarnel.dialogs: message box: ' "$work/program.log"; }
+clipboard_has_picture() { xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx image/png; }
 click_content "$graph" 500 245 467         # Copy
-sleep 0.5
+wait_for 10 clipboard_has_picture || fail "nothing on the clipboard"
+wait_for 10 test "$(boxes_logged)" = 1 || fail "Copy said nothing"
 import -window root "$shots/copied.png"
 xclip -selection clipboard -t image/png -o >"$work/clip.png" || fail "nothing on the clipboard"
 size=$(identify -format '%wx%h' "$work/clip.png")
@@ -128,5 +137,56 @@ while read -r expected spots; do
   [[ " $colours" == *" $want"* ]] ||
     fail "the copied picture is not $expected at $spots (it holds $colours)"
 done <<<"$points"
-echo "PASS: plot window opened; the clipboard holds the $size plot with both lines in place" \
-  "(screenshots in $shots)"
+
+# --- the save and print dialogs, cancelled -------------------------------------
+# The program's visible windows other than the main and plot windows.
+others() {
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+    [ "$id" = "$main" ] || [ "$id" = "$graph" ] || echo "$id"
+  done
+}
+no_others() { [ -z "$(others)" ]; }
+# Answers the Copy note.
+box=$(others | head -n1)
+[ -n "$box" ] || fail "the Copy note is not shown"
+xdotool windowactivate --sync "$box" 2>/dev/null || true
+xdotool key Return
+wait_for 10 no_others || fail "the Copy note stayed"
+
+# The files in the program's folder and home and in the scratch folder,
+# hidden ones included (the dialogs' settings under .config aside), before
+# the dialogs open; what is there afterwards and was not before is written.
+files() {
+  find "$home" "$work" -type f ! -path "$home/.config/*" ! -path "$home/.cache/*" 2>/dev/null |
+    sort
+}
+files >"$work/files-before"
+written() { files | comm -13 "$work/files-before" - | grep -vx "$work/files-before"; }
+# Opens a dialog of that title from button ($1, x), presses Escape in it and
+# checks that it closed, that no other window came and that nothing was written.
+cancel_dialog() {
+  local x=$1 title=$2 dialog
+  click_content "$graph" 500 "$x" 467
+  dialog=$(wait_window "^$title\$") || fail "no $title dialog"
+  import -window root "$shots/dialog-${title// /-}.png"
+  xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+  xdotool key Escape
+  wait_for 10 no_others || fail "the $title dialog left $(others | head -n1) up after Escape"
+  [ -z "$(written)" ] || fail "cancelling the $title dialog wrote $(written | tr '\n' ' ')"
+  [ "$(boxes_logged)" = 1 ] || fail "cancelling the $title dialog showed a message box"
+}
+cancel_dialog 409 "Save As"                # Save
+cancel_dialog 585 "Print"                  # Print
+# A second look, for a file written or a box shown just after a dialog went.
+sleep 0.5
+[ -z "$(written)" ] || fail "the cancelled dialogs wrote $(written | tr '\n' ' ')"
+no_others || fail "a window came up after the dialogs were cancelled"
+kill -0 "$program_pid" 2>/dev/null || fail "the program ended"
+xwininfo -id "$graph" | grep -q 'Map State: IsViewable' || fail "the plot window went"
+# With no printer installed a job started anyway has nowhere to go: Qt's
+# complaint that the page could not be painted is all that shows of it.
+! grep -q 'QPainter\|QPrint' "$work/program.log" ||
+  fail "the cancelled print dialog printed all the same: $(grep -m1 'QPainter\|QPrint' "$work/program.log")"
+echo "PASS: plot window opened; the clipboard holds the $size plot with both lines in place;" \
+  "the save and print dialogs cancelled write nothing (screenshots in $shots)"
