@@ -5,7 +5,10 @@
 # it: Graph for the plot window, the help icon and Window > Description for
 # the Description window, Window > About Quarnel for the About window (which
 # an F-key dismisses), and the plot window's Close > Yes for the main window.
-# Each time the window must be restored (WM_STATE Normal) and active.
+# Each time the window must be restored (WM_STATE Normal) and active. The
+# window manager's close (Alt+F4) ends the About window as a click does and
+# asks the plot window's erase question, which shows no title text: No keeps
+# the plot, Yes closes it and brings the main window forward.
 #
 #   windows_e2e.sh <quarnel executable> [folder for the screenshots]
 set -u
@@ -54,7 +57,7 @@ activate() {
   wait_for 5 is_active "$1" || fail "window $1 could not be activated"
 }
 
-main_click() { click_in "$main" 550 "$@"; sleep 0.2; }
+main_click() { click_in "$main" 550 "$@"; }
 
 # Chooses the n-th item ($1, from 1) of the main window's Window menu with
 # the keyboard: Control, the first item, is disabled there and skipped.
@@ -92,13 +95,17 @@ while [ $((SECONDS - splash_at)) -lt 6 ]; do sleep 0.2; done
 expect_front "$main" "the main window"
 
 # --- the plot window through Graph -------------------------------------------
-main_click 249 160            # NVarsFld
-xdotool type "3"
-main_click 195 360            # EigenFld
-xdotool type "3"; xdotool key Return; xdotool type "2"; xdotool key Return; xdotool type "1"
-main_click 440 495            # Calculate
+# Three variables, eigenvalues 3, 2 and 1, calculated.
+calculate() {
+  main_click 249 160          # NVarsFld
+  xdotool type "3"
+  main_click 195 360          # EigenFld
+  xdotool type "3"; xdotool key Return; xdotool type "2"; xdotool key Return; xdotool type "1"
+  main_click 440 495          # Calculate
+}
+calculate
 main_click 440 351            # Graph
-wait_for 5 titled "Quarnel Graph" >/dev/null || fail "Graph opened no plot window"
+wait_for 5 titled "Quarnel Graph" >/dev/null || fail "Graph opened no plot window" 
 graph=$(titled "Quarnel Graph")
 expect_front "$graph" "the new plot window"
 minimise "$graph" "the plot window"
@@ -131,11 +138,17 @@ xdotool key F5
 wait_for 5 not_viewable "$splash" || fail "F5 did not end the About window"
 expect_front "$main" "the main window after the About window"
 
-# --- the main window through the plot's Close > Yes ---------------------------
-minimise "$main" "the main window"
-activate "$graph"
-click_in "$graph" 500 55 467  # Close
-sleep 0.2
+# --- the About window closed by the window manager: as a click ----------------
+# openbox gives it a close box whatever the window asks for; Alt+F4 asks it
+# to close as that box does.
+window_menu 2                 # About Quarnel
+expect_front "$splash" "the About window"
+xdotool key alt+F4
+wait_for 5 not_viewable "$splash" || fail "Alt+F4 did not end the About window"
+expect_front "$main" "the main window after Alt+F4 on the About window"
+
+# --- the plot window closed by the window manager: its erase question ---------
+# The program's visible window that is none of the four.
 box_shown() {
   local id
   for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
@@ -144,9 +157,39 @@ box_shown() {
   done
   return 1
 }
-wait_for 5 box_shown >/dev/null || fail "Close asked nothing"
-box=$(box_shown)
-activate "$box"
+no_box() { ! box_shown >/dev/null; }
+# The erase question is up, with no text in its title bar; $1 says what asked.
+erase_question() {
+  wait_for 5 box_shown >/dev/null || fail "$1 asked nothing"
+  box=$(box_shown)
+  no_title_text "$box" || fail "the erase question's title bar reads $(xprop -id "$box" _NET_WM_NAME)"
+  activate "$box"
+}
+activate "$graph"
+xdotool key alt+F4
+erase_question "Alt+F4 on the plot window"
+[ -n "$shots" ] && import -window root "$shots/erase-question.png"
+xdotool key alt+n             # No
+wait_for 5 no_box || fail "the erase question stayed after No"
+xwininfo -id "$graph" | grep -q 'Map State: IsViewable' || fail "No closed the plot window"
+expect_front "$graph" "the plot window after No"
+xdotool key alt+F4
+erase_question "Alt+F4 again on the plot window"
+xdotool key alt+y             # Yes
+wait_for 5 not_viewable "$graph" || fail "Alt+F4 > Yes left the plot window up"
+expect_front "$main" "the main window after Alt+F4 > Yes"
+
+# --- the main window through a new plot's Close > Yes -------------------------
+main_click 440 445            # Clear
+calculate
+main_click 440 351            # Graph
+wait_for 5 titled "Quarnel Graph" >/dev/null || fail "Graph opened no new plot window"
+graph=$(titled "Quarnel Graph")
+expect_front "$graph" "the new plot window"
+minimise "$main" "the main window"
+activate "$graph"
+click_in "$graph" 500 55 467  # Close
+erase_question "Close"
 xdotool key Return            # Yes, the box's default
 wait_for 5 not_viewable "$graph" || fail "Close > Yes left the plot window up"
 expect_front "$main" "the minimised main window after Close > Yes"
