@@ -1,12 +1,12 @@
 #include "core/app/qt_startup.h"
 
 #include <QApplication>
-#include <QByteArray>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QString>
 
+#include "core/app/platform_probe.h"
 #include "core/version.h"
 #include "framework/base/exception_hook.h"
 #include "framework/graphics/qt_conversions.h"
@@ -36,38 +36,6 @@ QIcon ProgramIcon() {
   return QIcon::fromTheme(QStringLiteral("quarnel"), installed);
 }
 
-// The platform Qt starts on when none is chosen.
-#if defined(Q_OS_WIN)
-constexpr char kUsualPlatform[] = "windows";
-#elif defined(Q_OS_MACOS)
-constexpr char kUsualPlatform[] = "cocoa";
-#else
-constexpr char kUsualPlatform[] = "xcb";
-#endif
-
-// Sets an environment variable for a scope and restores it after.
-class ScopedEnvironment {
- public:
-  ScopedEnvironment(const char* name, const QByteArray& value)
-      : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
-    qputenv(name, value);
-  }
-  ~ScopedEnvironment() {
-    if (had_) {
-      qputenv(name_, old_);
-    } else {
-      qunsetenv(name_);
-    }
-  }
-  ScopedEnvironment(const ScopedEnvironment&) = delete;
-  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
- private:
-  const char* name_;
-  bool had_;
-  QByteArray old_;
-};
-
 }  // namespace
 
 QtStartup::QtStartup(int& argc, char** argv) : argc_(argc), argv_(argv) {}
@@ -86,7 +54,16 @@ void QtStartup::MakeApplication() {
   QApplication::setWindowIcon(ProgramIcon());
 }
 
+bool QtStartup::PlatformCanStart() {
+  if (!platformCanStart_) platformCanStart_ = QtPlatformCanStart(argc_, argv_);
+  return *platformCanStart_;
+}
+
 void QtStartup::RunFrameworkInitialization(const std::function<void()>& lateStartup) {
+  // Where Qt cannot start its platform it would end the process at once:
+  // the run ends as after any other failed step, with the report on stderr.
+  if (!PlatformCanStart())
+    throw NoDisplayError("No display could be opened: the program needs a window system.");
   MakeApplication();
   lateStartup();
 }
@@ -95,15 +72,9 @@ int QtStartup::RunEventLoop() { return fw::RunEventLoop(); }
 
 void QtStartup::ReportUnhandledException(std::exception_ptr error) {
   // A step before the framework's initialisation failed: the report needs the
-  // application for its message box. Where no display can be had, Qt would
-  // end the process at once; the offscreen platform after the chosen one
-  // leaves the report on stderr and the run its exit code.
-  if (!QCoreApplication::instance()) {
-    QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (platform.isEmpty()) platform = kUsualPlatform;
-    const ScopedEnvironment fallback("QT_QPA_PLATFORM", platform + ";offscreen");
-    MakeApplication();
-  }
+  // application for its message box. Where no display can be had it stays on
+  // stderr.
+  if (!QCoreApplication::instance() && PlatformCanStart()) MakeApplication();
   fw::ReportUnhandledException(error, "start-up");
 }
 

@@ -2,14 +2,23 @@
 // framework initialises, after the early steps (high-resolution support must
 // be chosen before it exists), and destroyed by the finalisers. A failure in
 // an early step is reported in a message box all the same: the report then
-// creates the QApplication itself.
+// creates the QApplication itself. Where Qt cannot start its platform (no
+// display), the framework's initialisation fails with NoDisplayError and the
+// report stays on stderr.
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <stdexcept>
 
 #include "core/app/startup.h"
 
 class QApplication;
+
+class NoDisplayError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 class QtStartup : public StartupFramework {
  public:
@@ -25,8 +34,11 @@ class QtStartup : public StartupFramework {
  private:
   // The QApplication with the program's name, version and icon.
   void MakeApplication();
+  // Whether Qt can start its platform; asked once.
+  bool PlatformCanStart();
 
   int& argc_;
   char** argv_;
   std::unique_ptr<QApplication> application_;
+  std::optional<bool> platformCanStart_;
 };
