@@ -45,12 +45,8 @@ void EnsureTeardown();
 // The fw window whose Qt window holds the widget, or null.
 Window* WindowOf(const QWidget* widget);
 // The text area that has (or, in an inactive window, last had) the keyboard
-// focus in that window, or null. While the window's menu bar holds the focus
-// for keyboard navigation, the text area the focus came from.
+// focus in that window, or null.
 TextArea* FocusedTextArea(const Window* window);
-// The widget the user works in within that window: its focus widget, or the
-// one its menu bar took the focus from.
-QWidget* WorkingFocus(const Window& window);
 
 // The shared Qt menu of a menu item (built on first use) and the action of a leaf.
 QMenu* MenuOf(MenuItem& item);

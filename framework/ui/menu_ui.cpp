@@ -10,8 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-
-#include <vector>
+#include <QTimer>
 
 #include "framework/ui/application.h"
 #include "framework/ui/controls.h"
@@ -37,38 +36,32 @@ QString Caption(const MenuItem& item) {
 void RunPassForFrontmost() { RunEnablingPass(FrontmostWindow()); }
 
 // Qt hands the keyboard focus to a window's menu bar while the bar is worked
-// with the keys: after Escape closes one of its menus, the bar stays
-// highlighted for the arrow keys. The widget the focus came from is still the
-// one the user works in, and the one the Edit items act on.
-struct BarFocus {
-  QPointer<QMenuBar> bar;
-  QPointer<QWidget> before;
-};
-
-std::vector<BarFocus>& BarFocuses() {
-  static std::vector<BarFocus> focuses;
-  return focuses;
+// with the keys, and keeps it there after Escape has closed one of its menus,
+// for the arrow keys; but the user was working in a widget of the window, and
+// keys that are no menu's (Ctrl+A, the arrows, typing) belong to it. Escape
+// to the bar ends its keyboard navigation and gives the focus back where Qt
+// took it from, as a second Escape by the user would.
+void LeaveBarNavigation(QMenuBar* bar) {
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QCoreApplication::sendEvent(bar, &escape);
 }
 
-void NoteFocusMove(QWidget* old, QWidget* now) {
-  auto* bar = qobject_cast<QMenuBar*>(now);
-  if (!bar || !old || old->window() != bar->window()) return;
-  std::erase_if(BarFocuses(), [bar](const BarFocus& f) { return !f.bar || f.bar == bar; });
-  BarFocuses().push_back({bar, old});
-}
-
-// The widget a menu bar holding the focus took it from, while that widget is
-// still in the bar's window; else null.
-QWidget* FocusBefore(const QWidget* bar) {
-  for (const BarFocus& f : BarFocuses())
-    if (f.bar == bar && f.before && f.before->window() == bar->window()) return f.before;
-  return nullptr;
+// Once a menu has closed and none opened in its place (an arrow key moves
+// from one menu of the bar to the next), a bar that still holds the focus
+// gives it back.
+void GiveFocusBackAfterMenu() {
+  if (QApplication::activePopupWidget()) return;
+  if (auto* bar = qobject_cast<QMenuBar*>(QApplication::focusWidget())) LeaveBarNavigation(bar);
 }
 
 QMenu* BuildMenu(MenuItem& item) {
   auto* menu = new QMenu(UiHost());
   QObject::connect(menu, &QMenu::aboutToShow, menu, [] {
     RunGuarded("menu enabling", RunPassForFrontmost);
+  });
+  // The bar takes the focus only after the menu has gone.
+  QObject::connect(menu, &QMenu::aboutToHide, menu, [] {
+    QTimer::singleShot(0, UiHost(), GiveFocusBackAfterMenu);
   });
   for (const auto& child : item.children()) menu->addAction(ActionOf(*child));
   return menu;
@@ -179,13 +172,6 @@ void EnableEditItems(MenuItem& bar, const TextArea& area) {
     if (auto item = bar.Lookup(name); item && enabled) item->Enabled = true;
 }
 
-QWidget* WorkingFocus(const Window& window) {
-  QWidget* focus = window.widget()->focusWidget();
-  if (!qobject_cast<QMenuBar*>(focus)) return focus;
-  QWidget* before = FocusBefore(focus);
-  return before ? before : focus;
-}
-
 std::shared_ptr<MenuItem> ItemForShortcut(const std::shared_ptr<MenuItem>& bar,
                                           const std::string& portableKey) {
   if (portableKey.empty()) return nullptr;
@@ -227,10 +213,9 @@ class ShortcutFilter : public QObject {
   static bool RunShortcut(const QKeyEvent& key, QObject* watched, Window* window) {
     auto item = Match(key, window);
     if (!item) return false;
-    // A shortcut ends the bar's keyboard navigation, as a second Escape
-    // would, and acts where the user was working.
-    if (auto* bar = qobject_cast<QMenuBar*>(watched))
-      if (QWidget* before = FocusBefore(bar)) before->setFocus(Qt::MenuBarFocusReason);
+    // A shortcut pressed while the bar is worked with the keys (after Alt)
+    // ends that, and acts where the user was working.
+    if (auto* bar = qobject_cast<QMenuBar*>(watched)) LeaveBarNavigation(bar);
     RunEnablingPass(window);
     if (item->Enabled) Dispatch(*item, window);
     return true;
@@ -244,7 +229,6 @@ void InstallShortcutFilter() {
   if (filter || !qApp) return;
   filter = new ShortcutFilter(qApp);
   qApp->installEventFilter(filter);
-  QObject::connect(qApp, &QApplication::focusChanged, filter, NoteFocusMove);
 }
 
 }  // namespace fw

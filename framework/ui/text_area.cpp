@@ -278,7 +278,7 @@ QTextEdit* TextArea::editor() const { return impl_.get(); }
 
 TextArea* FocusedTextArea(const Window* window) {
   if (!window) return nullptr;
-  auto* editor = dynamic_cast<TextArea::Impl*>(WorkingFocus(*window));
+  auto* editor = dynamic_cast<TextArea::Impl*>(window->widget()->focusWidget());
   return editor ? &editor->owner : nullptr;
 }
 
