@@ -83,6 +83,17 @@ class MenuTest : public FrameworkTest {
     return nullptr;
   }
 
+  // An active window with one text area, EigenFld, holding the text.
+  static W1& WindowWithText(const std::string& text) {
+    W1::setup.controls = [](fw::Window& w) {
+      static_cast<W1&>(w).Add<fw::TextArea>("EigenFld").SetProperties({.Width = 150, .Height = 100});
+    };
+    W1& window = W1::Instance();
+    WaitActive(window);
+    window.ControlAs<fw::TextArea>("EigenFld").SetText(text);
+    return window;
+  }
+
   std::shared_ptr<fw::MenuItem> bar = SampleBar();
   ProbeApp app;
 };
@@ -223,13 +234,8 @@ bool FocusComesBackTo(const fw::TextArea& area) {
 }
 
 TEST_F(MenuTest, EscapeFromAMenuGivesTheFocusBackToTheTextArea) {
-  W1::setup.controls = [](fw::Window& w) {
-    static_cast<W1&>(w).Add<fw::TextArea>("EigenFld").SetProperties({.Width = 150, .Height = 100});
-  };
-  W1& window = W1::Instance();
-  WaitActive(window);
+  W1& window = WindowWithText("1.5");
   auto& area = window.ControlAs<fw::TextArea>("EigenFld");
-  area.SetText("1.5");
   area.SetFocus();
   QMenuBar* qtBar = window.widget()->menuBar();
   QMenu* file = fw::MenuOf(Named("FileMenu"));
@@ -268,13 +274,8 @@ TEST_F(MenuTest, EscapeFromAMenuGivesTheFocusBackToTheTextArea) {
 // Alt alone gives the bar the focus for its keys; a menu shortcut pressed then
 // ends that and acts on the text area the user was in.
 TEST_F(MenuTest, AShortcutWhileTheBarIsWorkedWithTheKeysActsOnTheTextArea) {
-  W1::setup.controls = [](fw::Window& w) {
-    static_cast<W1&>(w).Add<fw::TextArea>("EigenFld").SetProperties({.Width = 150, .Height = 100});
-  };
-  W1& window = W1::Instance();
-  WaitActive(window);
+  W1& window = WindowWithText("1.5");
   auto& area = window.ControlAs<fw::TextArea>("EigenFld");
-  area.SetText("1.5");
   area.SetSelStart(0);
   area.SetSelLength(3);
   area.SetFocus();
