@@ -91,11 +91,29 @@ TEST_F(AboutWndTest, WindowManagersCloseGivesWayAsAClick) {
 
 TEST_F(AboutWndTest, AModifierAloneLeavesItUp) {
   AboutWnd& about = AboutWnd::Instance();
-  for (Qt::Key key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt}) {
-    QTest::keyClick(about.widget(), key);
+  for (Qt::Key key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_AltGr, Qt::Key_Meta,
+                      Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_ScrollLock}) {
+    SCOPED_TRACE(QTest::toString(key));
+    // With no text: QTest has no character for most of these keys.
+    QTest::sendKeyEvent(QTest::Click, about.widget(), key, QString(), Qt::NoModifier);
     Settle();
+    EXPECT_TRUE(about.Visible());
   }
+  EXPECT_EQ(fw::LiveInstance<ControlWnd>(), nullptr);
+}
+
+// The splash shows no menu bar, yet carries the program's: its shortcuts act
+// while it is frontmost, before its key-down sees the key.
+TEST_F(AboutWndTest, MenuShortcutsActWhileItIsFrontmost) {
+  AboutWnd& about = AboutWnd::Instance();
+  Settle();
+  ASSERT_EQ(fw::FrontmostWindow(), &about);
+  ASSERT_FALSE(about.widget()->menuWidget() && about.widget()->menuWidget()->isVisible());
+  QTest::keyClick(about.widget(), Qt::Key_Q, Qt::ControlModifier);
+  Settle();
+  EXPECT_TRUE(fw::QuitRequested());
   EXPECT_TRUE(about.Visible());
+  EXPECT_EQ(fw::LiveInstance<ControlWnd>(), nullptr);
 }
 
 // After an early key the user opens the help window; the timer's expiry
