@@ -5,6 +5,7 @@
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
 
 #include <QByteArrayList>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QString>
 
@@ -47,6 +48,9 @@ bool QtPlatformCanStart(int argc, char** argv) {
     const rlimit noCore{0, 0};
     setrlimit(RLIMIT_CORE, &noCore);
     qInstallMessageHandler(HoldMessages);
+    // The routines run once the platform is up, before the rest of the
+    // application is made: enough to know.
+    qAddPreRoutine([] { _exit(0); });
     int trialArgc = argc;
     const QGuiApplication application(trialArgc, argv);
     _exit(0);
