@@ -6,7 +6,7 @@
 #include <QIcon>
 #include <QString>
 
-#include "core/app/platform_probe.h"
+#include "core/app/qt_platform.h"
 #include "core/version.h"
 #include "framework/base/exception_hook.h"
 #include "framework/graphics/qt_conversions.h"
@@ -44,8 +44,8 @@ QtStartup::~QtStartup() = default;
 
 void QtStartup::SetSupportsHiDPI(bool on) { fw::SetSupportsHiDPI(on); }
 
-void QtStartup::MakeApplication() {
-  application_ = std::make_unique<QApplication>(argc_, argv_);
+void QtStartup::MakeApplication(const std::function<void()>& sayWhyNot) {
+  application_ = MakeQtApplication(argc_, argv_, sayWhyNot);
   fw::UseQtServices();
   QApplication::setApplicationName(fw::ToQt(version::kPackage));
   QApplication::setApplicationVersion(fw::ToQt(version::kShortVersion));
@@ -54,17 +54,15 @@ void QtStartup::MakeApplication() {
   QApplication::setWindowIcon(ProgramIcon());
 }
 
-bool QtStartup::PlatformCanStart() {
-  if (!platformCanStart_) platformCanStart_ = QtPlatformCanStart(argc_, argv_);
-  return *platformCanStart_;
-}
-
 void QtStartup::RunFrameworkInitialization(const std::function<void()>& lateStartup) {
-  // Where Qt cannot start its platform it would end the process at once:
-  // the run ends as after any other failed step, with the report on stderr.
-  if (!PlatformCanStart())
-    throw NoDisplayError("No display could be opened: the program needs a window system.");
-  MakeApplication();
+  // Where Qt cannot start its platform, the run ends as after any other
+  // failed step, with the report on stderr.
+  MakeApplication([] {
+    fw::ReportUnhandledException(
+        std::make_exception_ptr(
+            NoDisplayError("No display could be opened: the program needs a window system.")),
+        "start-up");
+  });
   lateStartup();
 }
 
@@ -74,8 +72,9 @@ void QtStartup::ReportUnhandledException(std::exception_ptr error) {
   // A step before the framework's initialisation failed: the report needs the
   // application for its message box. Where no display can be had it stays on
   // stderr.
-  if (!QCoreApplication::instance() && PlatformCanStart()) MakeApplication();
-  fw::ReportUnhandledException(error, "start-up");
+  const auto report = [error] { fw::ReportUnhandledException(error, "start-up"); };
+  if (!QCoreApplication::instance()) MakeApplication(report);
+  report();
 }
 
 void QtStartup::RunFinalizers() {

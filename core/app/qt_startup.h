@@ -3,12 +3,12 @@
 // be chosen before it exists), and destroyed by the finalisers. A failure in
 // an early step is reported in a message box all the same: the report then
 // creates the QApplication itself. Where Qt cannot start its platform (no
-// display), the framework's initialisation fails with NoDisplayError and the
-// report stays on stderr.
+// display), the framework's initialisation fails with NoDisplayError, the
+// report stays on stderr and the run ends with status 1.
 #pragma once
 
 #include <memory>
-#include <optional>
+#include <functional>
 #include <stdexcept>
 
 #include "core/app/startup.h"
@@ -32,13 +32,11 @@ class QtStartup : public StartupFramework {
   void RunFinalizers() override;
 
  private:
-  // The QApplication with the program's name, version and icon.
-  void MakeApplication();
-  // Whether Qt can start its platform; asked once.
-  bool PlatformCanStart();
+  // The QApplication with the program's name, version and icon; where Qt
+  // starts no platform, `sayWhyNot` reports it and the run ends with status 1.
+  void MakeApplication(const std::function<void()>& sayWhyNot);
 
   int& argc_;
   char** argv_;
   std::unique_ptr<QApplication> application_;
-  std::optional<bool> platformCanStart_;
 };
