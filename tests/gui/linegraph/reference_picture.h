@@ -5,11 +5,13 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <numbers>
 #include <string>
 #include <vector>
 
+#include <QDir>
 #include <QImage>
 
 #include "plot/linegraph/line_graph.h"
@@ -190,11 +192,15 @@ inline void Legend(fw::Graphics& g, const GraphConfig& c, State& s) {
 // The ticks drawn of an axis: all of them while there are no more intervals
 // than pixels along it; past that, of the ticks whose position falls in a
 // pixel, the one nearest the pixel's top or left edge, searched for among
-// all of them. In the order of their positions.
+// all of them. In the order of their positions. A tick whose position is not
+// a number (no intervals, so an infinite step; an empty range, so a scale of
+// 0) has no place on the axis: neither its label nor its grid line is drawn.
 template <class Position>
 std::vector<Integer> DrawnTicks(Integer intervals, Integer pixels, Position position) {
   std::vector<Integer> all;
-  for (Integer i = 0; i <= intervals; ++i) all.push_back(i);
+  for (Integer i = 0; i <= intervals; ++i) {
+    if (std::isfinite(position(i))) all.push_back(i);
+  }
   if (intervals <= pixels) return all;
   std::vector<Integer> nearest;   // by pixel, from the first pixel of the axis
   std::stable_sort(all.begin(), all.end(),
@@ -312,14 +318,22 @@ inline void Segment(fw::Graphics& g, const State& s, fw::Color colour, Integer x
 }
 
 // Each line's points in order, each segment over the discs at its ends.
-// The points are placed from the exact minima, as the tick labels are.
+// The points are placed from the exact minima, as the tick labels are. A
+// point with a plot coordinate that is not a number (the scale of an empty
+// range is 0, so 0 / 0) has no place: it is left out with both segments
+// that would join it, and nothing is piled on an axis in its stead.
 inline void Lines(fw::Graphics& g, const GraphConfig& c, const State& s) {
   for (const LineSpec& line : c.lines) {
+    auto plotX = [&](std::size_t n) { return (line.points[n].x - s.r.xMin) / s.xScale; };
+    auto plotY = [&](std::size_t n) { return (line.points[n].y - s.r.yMin) / s.yScale; };
+    auto placed = [&](std::size_t n) { return std::isfinite(plotX(n)) && std::isfinite(plotY(n)); };
     for (std::size_t k = 0; k < line.points.size(); ++k) {
-      auto plotX = [&](std::size_t n) { return fw::Truncate((line.points[n].x - s.r.xMin) / s.xScale); };
-      auto plotY = [&](std::size_t n) { return fw::Truncate((line.points[n].y - s.r.yMin) / s.yScale); };
-      Point(g, c, s, line.colour, plotX(k), plotY(k));
-      if (k > 0) Segment(g, s, line.colour, plotX(k - 1), plotY(k - 1), plotX(k), plotY(k));
+      if (!placed(k)) continue;
+      const Integer x = fw::Truncate(plotX(k)), y = fw::Truncate(plotY(k));
+      Point(g, c, s, line.colour, x, y);
+      if (k > 0 && placed(k - 1)) {
+        Segment(g, s, line.colour, fw::Truncate(plotX(k - 1)), fw::Truncate(plotY(k - 1)), x, y);
+      }
     }
   }
 }
@@ -347,6 +361,26 @@ inline QImage Expected(const GraphConfig& c) {
   AxisTitles(g, c, s);
   Lines(g, c, s);
   return picture.Image();
+}
+
+// "" where the two pictures agree to the pixel; else how many pixels differ
+// and the first of them, with both pictures saved where they can be looked at.
+inline std::string Mismatch(const QImage& actual, const QImage& expected, const std::string& name) {
+  if (actual.size() != expected.size()) return "the pictures differ in size";
+  int differing = 0, firstX = -1, firstY = -1;
+  for (int y = 0; y < actual.height(); ++y) {
+    for (int x = 0; x < actual.width(); ++x) {
+      if (actual.pixel(x, y) == expected.pixel(x, y)) continue;
+      if (differing++ == 0) firstX = x, firstY = y;
+    }
+  }
+  if (differing == 0) return "";
+  const QString folder = QDir::temp().filePath("linegraph-reference");
+  QDir().mkpath(folder);
+  actual.save(folder + "/" + QString::fromStdString(name) + "-actual.png");
+  expected.save(folder + "/" + QString::fromStdString(name) + "-expected.png");
+  return std::to_string(differing) + " pixels differ, the first at (" + std::to_string(firstX) +
+         ", " + std::to_string(firstY) + "); pictures in " + folder.toStdString();
 }
 
 }  // namespace reference
