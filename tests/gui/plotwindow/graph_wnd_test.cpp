@@ -366,41 +366,57 @@ TEST_F(GraphWndTest, CopySaveAndPrintGiveTheWindowsPictureAfterTheResultsChange)
 
 // The plot prints at nine tenths of the picture on every paper whose
 // printable area holds it (560 x 478 from the corner), and no smaller than
-// the text block is drawn on the others.
+// the text block is drawn on the others. Its ink stays on the printable
+// area, but for the 20 units the plot is wider than the block, which reach
+// into the right margin where the block has its full size: on a paper that
+// holds the picture's own 540 x 378 but not the plot's extent (A5
+// landscape; Letter landscape inside inch margins) nothing runs off.
 TEST_F(GraphWndTest, PrintKeepsThePlotAsLargeAsEachPaperHoldsIt) {
   if (!pdfprobe::HavePoppler()) GTEST_SKIP() << "poppler-utils not installed";
   struct Paper {
     const char* name;
     QPageSize::PageSizeId size;
     QPageLayout::Orientation orientation;
+    double margin;   // points, all four sides
     double scale;
   };
   const Paper papers[] = {
-      {"Letter", QPageSize::Letter, QPageLayout::Portrait, 1},
-      {"A4", QPageSize::A4, QPageLayout::Portrait, 523.0 / 540},
-      {"Letter landscape", QPageSize::Letter, QPageLayout::Landscape, 1},
-      {"A4 landscape", QPageSize::A4, QPageLayout::Landscape, 1},
+      {"Letter", QPageSize::Letter, QPageLayout::Portrait, 36, 1},
+      {"A4", QPageSize::A4, QPageLayout::Portrait, 36, 523.0 / 540},
+      {"Letter landscape", QPageSize::Letter, QPageLayout::Landscape, 36, 1},
+      {"A4 landscape", QPageSize::A4, QPageLayout::Landscape, 36, 1},
+      {"A5 landscape", QPageSize::A5, QPageLayout::Landscape, 36, 348.0 / 478},   // 523 x 348
+      {"Letter landscape, inch margins", QPageSize::Letter, QPageLayout::Landscape, 72,
+       468.0 / 478},   // 648 x 468
   };
   GraphWnd& wnd = Open();
   const QImage plot = wnd.Canvas1().Backdrop()->Image();
   for (const Paper& paper : papers) {
     SCOPED_TRACE(paper.name);
     const QString pdf = dir_.filePath(QString(paper.name) + ".pdf");
-    script_.AnswerPrinterDialog(pdf.toStdString(),
-                                QPageLayout(QPageSize(paper.size), paper.orientation,
-                                            QMarginsF(36, 36, 36, 36), QPageLayout::Point));
+    const double m = paper.margin, s = paper.scale;
+    const QPageLayout layout(QPageSize(paper.size), paper.orientation, QMarginsF(m, m, m, m),
+                             QPageLayout::Point);
+    script_.AnswerPrinterDialog(pdf.toStdString(), layout);
     wnd.PrintBtn().Push();
     Settle();
     const auto images = pdfprobe::Images(pdf.toStdString());
     ASSERT_EQ(images.size(), 1u);
     // 600 pixels across 540 x scale points.
-    EXPECT_NEAR(images[0].xPpi, 80 / paper.scale, 1);
-    const double s = paper.scale;
-    const QRectF placed(36 + 20 * s, 36 + 100 * s, 540 * s, 378 * s);
+    EXPECT_NEAR(images[0].xPpi, 80 / s, 1);
+    const QRectF placed(m + 20 * s, m + 100 * s, 540 * s, 378 * s);
     const QImage page = PageImage(pdf, dir_.filePath("paper"));
+    ASSERT_EQ(page.size(), layout.fullRectPoints().size());
     const QImage expected = plot.scaled(qRound(placed.width()), qRound(placed.height()),
                                         Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     EXPECT_GT(InkAgreement(page.copy(placed.toRect()), expected), 0.85);
+    const QRect allowed =
+        layout.paintRectPoints().united(QRectF(m, m, 560 * s, 478 * s).toAlignedRect());
+    const QRect ink = InkBounds(page);
+    EXPECT_TRUE(allowed.contains(ink)) << "ink " << ink.x() << "," << ink.y() << " " << ink.width()
+                                       << "x" << ink.height() << " beyond " << allowed.x() << ","
+                                       << allowed.y() << " " << allowed.width() << "x"
+                                       << allowed.height();
   }
 }
 
