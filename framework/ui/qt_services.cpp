@@ -121,6 +121,10 @@ void QtServices::Beep() { QApplication::beep(); }
 
 std::shared_ptr<PageSurface> QtServices::OpenPrinterDialog() {
   if (Headless()) return nullptr;
+  return RunPrinterDialog();
+}
+
+std::shared_ptr<PageSurface> RunPrinterDialog() {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   PageSurface::SetUpPage(*printer);
   QPointer<QPrintDialog> dialog = new QPrintDialog(printer.get(), DialogParent());
@@ -132,6 +136,10 @@ std::shared_ptr<PageSurface> QtServices::OpenPrinterDialog() {
 
 bool QtServices::ExportPicture(const Picture& picture) {
   if (Headless()) return false;
+  return RunExportDialog(picture.Image());
+}
+
+bool RunExportDialog(const QImage& image) {
   QStringList filters;
   for (const auto& format : kFormats) filters << format.filter;
   QString chosen = filters.front();
@@ -139,7 +147,7 @@ bool QtServices::ExportPicture(const Picture& picture) {
                                               filters.join(";;"), &chosen);
   if (path.isEmpty()) return false;
   QString error;
-  if (!ExportPictureTo(picture.Image(), path, chosen, &error).isEmpty()) return true;
+  if (!ExportPictureTo(image, path, chosen, &error).isEmpty()) return true;
   const QString message = QObject::tr("The picture could not be saved: %1").arg(error);
   qCInfo(lcDialogs, "message box: %s", qUtf8Printable(message));
   QMessageBox::warning(DialogParent(), ProgramName(), message);

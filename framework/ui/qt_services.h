@@ -27,6 +27,13 @@ bool WritePictureFile(const QImage& image, const QString& path, const char* form
 QString ExportPictureTo(const QImage& image, QString path, const QString& chosenFilter,
                         QString* error);
 
+// The dialogs behind OpenPrinterDialog and ExportPicture, run whatever the
+// platform (the services answer at once where no one can see a dialog; tests
+// answer these offscreen): the printer dialog on the page the program offers,
+// and the save dialog followed by ExportPictureTo with the filter chosen.
+std::shared_ptr<PageSurface> RunPrinterDialog();
+bool RunExportDialog(const QImage& image);
+
 // Installs the one QtServices object as the process's services.
 void UseQtServices();
 

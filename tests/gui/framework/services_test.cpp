@@ -1,11 +1,25 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QImageReader>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <gmock/gmock.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 #include "framework/graphics/graphics.h"
 #include "framework/ui/pictures.h"
@@ -83,6 +97,113 @@ TEST(Export, TheChosenFilterGivesTheFormatWhenTheNameHasNoKnownSuffix) {
   const QString bmp = fw::ExportPictureTo(Quarters()->Image(), dir.filePath("plot.bmp"),
                                           "PNG (*.png)", &error);
   EXPECT_EQ(QImageReader(bmp).format(), "bmp");
+}
+
+// Answers Qt's own dialog of type D from inside its event loop, as a user
+// would: a timer looks for it among the shown top-level widgets and hands
+// it to answer once. Any other dialog that comes up is turned down and
+// noted, and past the deadline every dialog is, so that a dialog never
+// found cannot leave the test waiting.
+template <class D>
+class DialogAnswer {
+ public:
+  explicit DialogAnswer(std::function<void(D&)> answer) : answer_(std::move(answer)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Look(); });
+    timer_.start(20);
+  }
+
+  bool answered() const { return answered_; }
+  const QStringList& others() const { return others_; }
+
+ private:
+  void Look() {
+    const bool late = deadline_.hasExpired();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<QDialog*>(widget);
+      if (!dialog || (!dialog->isVisible() && !late)) continue;
+      auto* wanted = qobject_cast<D*>(dialog);
+      if (wanted && !answered_ && !late) {
+        answered_ = true;
+        answer_(*wanted);
+        continue;
+      }
+      if (dialog->isVisible()) {
+        const auto* box = qobject_cast<QMessageBox*>(dialog);
+        others_ << QString(dialog->metaObject()->className()) + ": " + (box ? box->text() : "");
+      }
+      dialog->reject();
+    }
+  }
+
+  std::function<void(D&)> answer_;
+  bool answered_ = false;
+  QStringList others_;
+  QDeadlineTimer deadline_{20000};
+  QTimer timer_;
+};
+
+QByteArray Head(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.read(4);
+}
+
+// The file's format is the one chosen in Qt's save dialog: a bare name gets
+// the chosen filter's suffix and that format's bytes, whichever filter the
+// dialog lists first; nothing else is written.
+TEST(ExportDialog, ABareNameIsWrittenInTheFormatOfTheChosenFilter) {
+  struct Case {
+    const char* filter;
+    const char* file;
+    std::vector<QByteArray> heads;   // the format's magic numbers
+  };
+  const Case cases[] = {
+      {"TIFF (*.tif *.tiff)", "plot.tif", {QByteArray("II*\0", 4), QByteArray("MM\0*", 4)}},
+      {"JPEG (*.jpg *.jpeg)", "plot.jpg", {QByteArray("\xFF\xD8\xFF")}},
+      {"BMP (*.bmp)", "plot.bmp", {QByteArray("BM")}},
+      {"PNG (*.png)", "plot.png", {QByteArray("\x89PNG")}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.filter);
+    QTemporaryDir dir;
+    DialogAnswer<QFileDialog> answer([&](QFileDialog& dialog) {
+      EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+      EXPECT_TRUE(dialog.nameFilters().contains(c.filter)) << dialog.nameFilters().join(";;").toStdString();
+      dialog.setDirectory(dir.path());
+      dialog.selectNameFilter(c.filter);
+      auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+      ASSERT_NE(name, nullptr) << "no file name field in the save dialog";
+      name->clear();
+      QTest::keyClicks(name, "plot");
+      static_cast<QDialog&>(dialog).accept();   // as the Save button does
+    });
+    EXPECT_TRUE(fw::RunExportDialog(Quarters()->Image()));
+    ASSERT_TRUE(answer.answered()) << "no save dialog came up";
+    EXPECT_EQ(answer.others().join("; ").toStdString(), "");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).join(" ").toStdString(), c.file);
+    const QByteArray head = Head(dir.filePath(c.file));
+    EXPECT_TRUE(std::any_of(c.heads.begin(), c.heads.end(),
+                            [&](const QByteArray& magic) { return head.startsWith(magic); }))
+        << head.toHex().toStdString();
+  }
+}
+
+// Qt's printer dialog is offered the program's page, not Qt's default one:
+// Letter, portrait, 36-point margins. Cancelled, it gives no page.
+TEST(PrinterDialog, OffersLetterPortraitWithMarginsOf36Points) {
+  QPageLayout offered;
+  DialogAnswer<QPrintDialog> answer([&](QPrintDialog& dialog) {
+    offered = dialog.printer()->pageLayout();
+    dialog.reject();
+  });
+  EXPECT_EQ(fw::RunPrinterDialog(), nullptr);
+  ASSERT_TRUE(answer.answered()) << "no printer dialog came up";
+  EXPECT_EQ(answer.others().join("; ").toStdString(), "");
+  EXPECT_EQ(offered.pageSize().id(), QPageSize::Letter) << offered.pageSize().name().toStdString();
+  EXPECT_EQ(offered.orientation(), QPageLayout::Portrait);
+  const QMarginsF margins = offered.margins(QPageLayout::Point);
+  EXPECT_THAT((std::vector{margins.left(), margins.top(), margins.right(), margins.bottom()}),
+              ElementsAre(36, 36, 36, 36));
 }
 
 TEST(ScriptedServices, RecordsEveryCallInOrderAndAnswersFromItsQueues) {
