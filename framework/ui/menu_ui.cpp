@@ -9,7 +9,10 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QTimer>
 
 #include "framework/ui/application.h"
@@ -52,6 +55,37 @@ void LeaveBarNavigation(QMenuBar* bar) {
 void GiveFocusBackAfterMenu() {
   if (QApplication::activePopupWidget()) return;
   if (auto* bar = qobject_cast<QMenuBar*>(QApplication::focusWidget())) LeaveBarNavigation(bar);
+}
+
+// A lone Alt hands the keys to the menu bar, where the arrows, Return and
+// Escape work its menus; the platform's style marks the title the keys are
+// on only while its menu is open, so the keys would seem to vanish. Here the
+// title is marked while the bar holds the keys too, as with an open menu.
+class BarKeysStyle : public QProxyStyle {
+ public:
+  BarKeysStyle() : QProxyStyle(QApplication::style()->name()) {}
+
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget) const override {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (element == CE_MenuBarItem && item && widget && widget->hasFocus() &&
+        (item->state & State_Selected)) {
+      QStyleOptionMenuItem marked(*item);
+      marked.state |= State_Sunken;
+      QProxyStyle::drawControl(element, &marked, painter, widget);
+      return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+  }
+};
+
+QStyle* BarStyle() {
+  static QPointer<BarKeysStyle> style;
+  if (!style) {
+    style = new BarKeysStyle;
+    style->setParent(qApp);
+  }
+  return style;
 }
 
 QMenu* BuildMenu(MenuItem& item) {
@@ -123,6 +157,7 @@ void InstallMenuBar(Window& window) {
     return;
   }
   QMenuBar* qtBar = frame->menuBar();
+  if (qtBar->style() != BarStyle()) qtBar->setStyle(BarStyle());
   qtBar->clear();
   for (const auto& menu : bar->children()) qtBar->addAction(ActionOf(*menu));
   SyncMenuUi(*bar);

@@ -1,7 +1,9 @@
 #!/bin/bash
 # Starts the program under Xvfb with openbox, waits for the splash and for
 # the main window it gives way to, types the worked example (after Escape
-# from a menu, the keys still reach the field the user was typing in),
+# from a menu, the keys still reach the field the user was typing in; a lone
+# Alt hands them to the menu bar visibly, and Escape or a click gives them
+# back),
 # presses Calculate, copies the report out with the Edit menu's Copy (Ctrl+C)
 # and reads it with xclip, then closes the main window and expects the
 # program to quit with exit code 0.
@@ -18,6 +20,7 @@ work=$xsession_work
 
 fail() {
   echo "FAIL: $*"
+  shot failure
   [ -f "$work/program.log" ] && sed 's/^/  program: /' "$work/program.log"
   exit 1
 }
@@ -51,7 +54,7 @@ origin_x=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left X: *//p')
 origin_y=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left Y: *//p')
 origin_y=$((origin_y + 569 - 550))
 # X delivers the click before the keys that follow it: no pause is needed.
-click() { xdotool mousemove --sync $((origin_x + $1)) $((origin_y + $2)) click 1; }
+click() { point_at $((origin_x + $1)) $((origin_y + $2)); xdotool click 1; }
 # A menu is the one kind of the program's windows that the window manager
 # does not manage.
 menu_open() {
@@ -70,7 +73,58 @@ escape_from_edit_menu() {
   wait_for 5 not menu_open || fail "Escape left the Edit menu open"
 }
 
+# The colour of one pixel of the screen, at (x, y) of the main window's content.
+pixel_at() {
+  import -window root -crop "1x1+$((origin_x + $1))+$((origin_y + $2))" txt:- 2>/dev/null |
+    sed -n 's/.* \(#[0-9A-F]*\) .*/\1/p'
+}
+# The File title's background, left of its text.
+file_title() { pixel_at 8 -16; }
+file_title_is() { [ "$(file_title)" = "$1" ]; }
+file_title_is_not() { [ "$(file_title)" != "$1" ]; }
+# Whether the field at (x, y) reads $3, selected with the caret keys and
+# copied out with Ctrl+C.
+clipboard_is() { [ "$(xclip -selection clipboard -o 2>/dev/null | tr -d '\r')" = "$1" ]; }
+field_at_reads() {
+  click "$1" "$2"
+  xdotool key ctrl+Home ctrl+shift+End ctrl+c
+  wait_for 5 clipboard_is "$3"
+}
+# Presses and releases Alt alone in the field at (x, y) after typing $3: the
+# File title must show that the bar holds the keys.
+lone_alt_in_field_at() {
+  click "$1" "$2"
+  xdotool type --delay 15 "$3"
+  xdotool key alt
+  wait_for 5 file_title_is_not "$bar" || fail "a lone Alt in the field at $1,$2 left no mark on the menu bar"
+}
+
 xdotool windowactivate --sync "$main" 2>/dev/null
+bar=$(file_title)
+# A lone Alt: the bar visibly holds the keys; the arrows and Return work its
+# menus; Escape from the menu, Escape from the bar and a click in the field
+# each give the keys back to the field, unmarked.
+lone_alt_in_field_at 249 160 "1"
+xdotool key Right Return
+wait_for 5 menu_open || fail "Right and Return after a lone Alt opened no menu"
+xdotool key Escape
+wait_for 5 not menu_open || fail "Escape left the menu open"
+wait_for 5 file_title_is "$bar" || fail "the File title stayed marked after Escape from the menu"
+xdotool type --delay 15 "2"
+field_at_reads 249 160 "12" || fail "NVarsFld lost keys after a lone Alt"
+xdotool key BackSpace
+lone_alt_in_field_at 195 360 "5"
+xdotool key Escape
+wait_for 5 file_title_is "$bar" || fail "the File title stayed marked after Escape"
+xdotool type --delay 15 "6"
+lone_alt_in_field_at 195 360 ""
+click 195 360
+wait_for 5 file_title_is "$bar" || fail "the File title stayed marked after a click in the field"
+xdotool key End
+xdotool type --delay 15 "7"
+field_at_reads 195 360 "567" || fail "EigenFld lost keys after a lone Alt"
+xdotool key BackSpace
+
 # After Escape from a menu, Ctrl+A and typing reach the variables field: "20"
 # replaces the "9" typed first (else the field holds "9" or "92").
 click 249 160   # NVarsFld
