@@ -16,7 +16,9 @@
 namespace fwtest {
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
+using ::testing::Not;
 using W1 = ProbeWnd<1>;
 using W2 = ProbeWnd<2>;
 
@@ -372,6 +374,156 @@ TEST_F(MenuTest, ACarriedHiddenBarIsReachedByShortcutsAndTheContextMenu) {
   gLog.clear();
   control->trigger();
   EXPECT_THAT(gLog, ElementsAre("Control chosen"));
+}
+
+// The Edit items over every state of the focused text area that their rules
+// read. Enabled: U Undo, X Cut, C Copy, P Paste, L Clear; '-' disabled.
+struct EditState {
+  bool editable;
+  bool selection;
+  bool clipboardText;
+  bool undo;
+  const char* enabled;
+};
+
+const EditState kEditStates[] = {
+    {true, true, true, true, "UXCPL"},     {true, true, true, false, "-XCPL"},
+    {true, true, false, true, "UXC-L"},    {true, true, false, false, "-XC-L"},
+    {true, false, true, true, "U--P-"},    {true, false, true, false, "---P-"},
+    {true, false, false, true, "U----"},   {true, false, false, false, "-----"},
+    {false, true, true, true, "--C--"},    {false, true, true, false, "--C--"},
+    {false, true, false, true, "--C--"},   {false, false, true, true, "-----"},
+    {false, false, false, false, "-----"},
+};
+
+std::string Describe(const EditState& s) {
+  return std::string(s.editable ? "editable" : "read-only") +
+         (s.selection ? ", selection" : ", no selection") +
+         (s.clipboardText ? ", clipboard text" : ", empty clipboard") +
+         (s.undo ? ", undo available" : ", nothing to undo");
+}
+
+// The Edit menu with all five items shown, Clear without a shortcut.
+class EditMenuTest : public MenuTest {
+ protected:
+  struct EditItem {
+    const char* name;
+    char letter;   // in EditState::enabled
+    Qt::Key key;   // with Ctrl; 0 for none
+  };
+  static constexpr EditItem kItems[] = {{"EditUndo", 'U', Qt::Key_Z},
+                                        {"EditCut", 'X', Qt::Key_X},
+                                        {"EditCopy", 'C', Qt::Key_C},
+                                        {"EditPaste", 'P', Qt::Key_V},
+                                        {"EditClear", 'L', Qt::Key(0)}};
+
+  // The window binds a handler to every Edit item, which notes that it ran.
+  EditMenuTest() {
+    bar->Child("UntitledMenu0")->AddMenu(Plain("EditCut", "Cut", "Ctrl+X"));
+    Named("EditClear").Text = "Clear";
+    W1::setup.menuHandlers = [](fw::Window& w) {
+      for (const EditItem& item : kItems)
+        w.AddMenuHandler(item.name, [name = item.name] {
+          gLog.push_back(std::string("window ") + name);
+          return true;
+        });
+    };
+  }
+
+  // The area EigenFld as the state says, with the focus: "1.5" was replaced by
+  // "1.5 2.5" where there is something to undo; "1.5" selected, or the caret
+  // after it.
+  fw::TextArea& AreaIn(const EditState& s) {
+    if (!fw::LiveInstance<W1>()) WindowWithText("");
+    auto& area = W1::Instance().ControlAs<fw::TextArea>("EigenFld");
+    area.SetProperties({.Width = 150, .Height = 100, .Text = s.undo ? "1.5" : "1.5 2.5",
+                        .ReadOnly = !s.editable});
+    if (s.undo) area.SetText("1.5 2.5");
+    area.SetSelStart(s.selection ? 0 : 3);
+    area.SetSelLength(s.selection ? 3 : 0);
+    if (s.clipboardText)
+      QApplication::clipboard()->setText("9");
+    else
+      QApplication::clipboard()->clear();
+    area.SetFocus();
+    return area;
+  }
+
+  // The items' states as the user meets them: the Edit menu opens, which runs
+  // the enabling pass; read from the model and from the menu's actions.
+  std::string EnabledInOpenedMenu() {
+    for (const EditItem& item : kItems) Named(item.name).Enabled = true;
+    QMenu* edit = fw::MenuOf(Named("UntitledMenu0"));
+    edit->popup(QPoint(0, 0));
+    std::string model, shown;
+    for (const EditItem& item : kItems) {
+      model += Named(item.name).Enabled ? item.letter : '-';
+      shown += ActionFor(item.name)->isEnabled() ? item.letter : '-';
+    }
+    edit->hide();
+    Settle();
+    EXPECT_EQ(model, shown) << "the menu's actions do not follow the items";
+    return model;
+  }
+
+  // What an Edit item can change: the text, the selection, the clipboard.
+  static std::string Observed(const fw::TextArea& area) {
+    return area.Text() + " | " + std::to_string(area.SelStart()) + "+" +
+           std::to_string(area.SelLength()) + " | " +
+           QApplication::clipboard()->text().toStdString();
+  }
+};
+
+TEST_F(EditMenuTest, EditItemsAreEnabledByWhatTheFocusedAreaCanDo) {
+  for (const EditState& s : kEditStates) {
+    SCOPED_TRACE(Describe(s));
+    fw::TextArea& area = AreaIn(s);
+    ASSERT_EQ(fw::FocusedTextArea(fw::FrontmostWindow()), &area);
+    const std::string enabled = EnabledInOpenedMenu();
+    EXPECT_EQ(enabled, s.enabled);
+
+    // A disabled item chosen anyway, by its shortcut or as the menu would,
+    // changes nothing and reaches no handler.
+    const std::string before = Observed(area);
+    for (const EditItem& item : kItems) {
+      if (enabled.find(item.letter) != std::string::npos) continue;
+      SCOPED_TRACE(item.name);
+      gLog.clear();
+      if (item.key) QTest::keyClick(area.editor(), item.key, Qt::ControlModifier);
+      fw::RunEnablingPass(fw::FrontmostWindow());
+      fw::Dispatch(Named(item.name), fw::FrontmostWindow());
+      EXPECT_EQ(Observed(area), before);
+      EXPECT_THAT(gLog, Not(Contains(::testing::StartsWith("window "))));
+    }
+  }
+}
+
+// A window may enable the Edit items by a rule of its own; the focused area
+// still acts only where its rule allows, and passes the rest on to the
+// window's handlers untouched.
+TEST_F(EditMenuTest, AnItemTheAreaCannotDoGoesOnToTheWindowAndLeavesTheAreaAlone) {
+  W1::setup.enableMenuItems = [this] {
+    for (const EditItem& item : kItems) Named(item.name).Enabled = true;
+  };
+  for (const EditState& s : kEditStates) {
+    SCOPED_TRACE(Describe(s));
+    for (const EditItem& item : kItems) {
+      SCOPED_TRACE(item.name);
+      fw::TextArea& area = AreaIn(s);
+      const std::string before = Observed(area);
+      fw::RunEnablingPass(fw::FrontmostWindow());
+      ASSERT_TRUE(ActionFor(item.name)->isEnabled());
+      gLog.clear();
+      ActionFor(item.name)->trigger();
+      const bool areaActs = std::string_view(s.enabled).find(item.letter) != std::string_view::npos;
+      EXPECT_EQ(gLog.empty(), areaActs) << ::testing::PrintToString(gLog);
+      // Each item the area can do changes the text or the clipboard here.
+      if (areaActs)
+        EXPECT_NE(Observed(area), before);
+      else
+        EXPECT_EQ(Observed(area), before);
+    }
+  }
 }
 
 TEST_F(MenuTest, TheQuitItemEndsTheEventLoop) {
