@@ -39,7 +39,6 @@ fail() {
   [ -f "$work/program.log" ] && tail -n 30 "$work/program.log" | sed 's/^/  program: /'
   exit 1
 }
-not() { ! "$@"; }
 
 # --- the installed program -------------------------------------------------
 prefix=$work/prefix
@@ -59,7 +58,7 @@ xsession_start 1280x1024x24 || exit 1
 (cd "$work/home" && exec env HOME="$work/home" QT_LOGGING_RULES="quarnel.dialogs.info=true" \
     "$program") >"$work/program.log" 2>&1 &
 program_pid=$!
-xsession_track $program_pid
+xsession_program $program_pid
 
 # shellcheck source=desktop.sh
 source "$(dirname "$0")/desktop.sh"
@@ -269,7 +268,7 @@ answer_box "Quarnel must be calculated before graph can be displayed." "$main" b
 
 xdotool windowactivate --sync "$main" 2>/dev/null
 xdotool key ctrl+q
-wait_for 15 not kill -0 "$program_pid" 2>/dev/null || fail "Ctrl+Q did not quit"
+wait_for 15 not running "$program_pid" || fail "Ctrl+Q did not quit"
 wait "$program_pid"
 status=$?
 [ "$status" -eq 0 ] || fail "the program ended with exit code $status"

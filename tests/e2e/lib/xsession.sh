@@ -3,23 +3,48 @@
 #
 #   source tests/e2e/lib/xsession.sh
 #   xsession_start            # sets DISPLAY and $xsession_work (a scratch folder)
-#   program & xsession_track $!
+#   program & xsession_program $!
 #   wait_for 10 window_of_size "$pid" 500x569
 #
-# Everything started with xsession_track is stopped when the script exits.
+# Everything started with xsession_track or xsession_program is stopped when
+# the script exits, whatever state it is in; a wait ends at once when the
+# program under test has ended.
 
 xsession_pids=()
+xsession_program_pid=""
 xsession_work=$(mktemp -d)
 
+# Whether process $1 runs (a child that has ended but is not yet waited for
+# does not).
+running() {
+  local state
+  state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -c1)
+  [ -n "$state" ] && [ "$state" != Z ]
+}
+
+# TERM to everything tracked, KILL to what is still there after 5 s; only
+# what was tracked is waited for, so a helper left behind (xclip serving a
+# selection, say) cannot hold the script.
 xsession_cleanup() {
-  local pid
-  for pid in "${xsession_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
+  set +e
+  local pid deadline=$((SECONDS + 5))
+  for pid in "${xsession_pids[@]}"; do kill "$pid" 2>/dev/null; done
+  for pid in "${xsession_pids[@]}"; do
+    while running "$pid" && [ $SECONDS -lt $deadline ]; do sleep 0.05; done
+    kill -KILL "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
   rm -rf "$xsession_work"
 }
 trap xsession_cleanup EXIT
 
 xsession_track() { xsession_pids+=("$@"); }
+
+# The program under test: tracked, and watched by every wait.
+xsession_program() {
+  xsession_program_pid=$1
+  xsession_track "$1"
+}
 
 # Skips the test (ctest's skip code 77) when one of the named tools is missing.
 require_tools() {
@@ -29,34 +54,72 @@ require_tools() {
   done
 }
 
-# Waits up to $1 seconds for the command in the remaining arguments to succeed.
+# Waits up to $1 seconds for the command in the remaining arguments to
+# succeed; gives up at once when the program under test has ended.
 wait_for() {
   local deadline=$((SECONDS + $1))
   shift
   until "$@"; do
+    if [ -n "$xsession_program_pid" ] && ! running "$xsession_program_pid"; then
+      "$@" && return 0  # what was waited for may be the end itself
+      echo "the program has ended" >&2
+      return 1
+    fi
     [ $SECONDS -ge $deadline ] && return 1
     sleep 0.05
   done
 }
 
-xsession_start() {
+# Milliseconds on a clock that only goes forward (for wait_out_splash_timer).
+now_ms() { awk '{ printf "%d\n", $1 * 1000 }' /proc/uptime; }
+
+not() { ! "$@"; }
+
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q "Map State: IsViewable"; }
+
+# The splash's one-shot timer shows the main window 4 s after the splash was
+# made, whatever ended the splash before, and lifts it over any window opened
+# meanwhile. A script that ends the splash early calls this before it relies
+# on which window is in front: the main window ($1) is minimised, and the
+# timer's show brings it back. $2 is now_ms taken before the program started:
+# a minimise done within 4 s of that came before the timer.
+wait_out_splash_timer() {
+  local main=$1 started=$2
+  xdotool windowminimize --sync "$main" 2>/dev/null
+  if [ $(($(now_ms) - started)) -lt 3900 ]; then
+    wait_for 30 viewable "$main" || { echo "FAIL: the splash's timer did not show the main window"; return 1; }
+  else
+    # Slower than the timer, which may have come before the minimise: the
+    # window is brought back by hand once the timer is surely past.
+    wait_for 15 viewable "$main"
+    viewable "$main" || xdotool windowactivate --sync "$main" 2>/dev/null
+  fi
+}
+
+# An X server of screen size $1 with no window manager: windows sit where
+# they ask to be, and none is activated.
+xsession_start_bare() {
   Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp 3>"$xsession_work/display" \
     2>"$xsession_work/xvfb.log" &
   xsession_track $!
   wait_for 10 test -s "$xsession_work/display" || { echo "FAIL: Xvfb did not start"; return 1; }
   export DISPLAY=":$(head -n1 "$xsession_work/display")"
   export XDG_RUNTIME_DIR=$xsession_work
-  # openbox runs its --startup command once it manages windows: a program
-  # started before that keeps the placement and focus of a bare X server.
-  openbox --sm-disable --startup "touch $xsession_work/wm-ready" >"$xsession_work/openbox.log" 2>&1 &
-  xsession_track $!
-  wait_for 10 test -e "$xsession_work/wm-ready" || { echo "FAIL: openbox did not start"; return 1; }
   # Under AddressSanitizer: libxkbcommon-x11 hands X replies that are not
   # NUL-terminated to strndup, which strict string checks report; that check
   # is left out for the real display (the offscreen tests keep it).
   if [ -n "${ASAN_OPTIONS:-}" ]; then
     export ASAN_OPTIONS="${ASAN_OPTIONS//strict_string_checks=1/strict_string_checks=0}"
   fi
+}
+
+xsession_start() {
+  xsession_start_bare "$@" || return 1
+  # openbox runs its --startup command once it manages windows: a program
+  # started before that keeps the placement and focus of a bare X server.
+  openbox --sm-disable --startup "touch $xsession_work/wm-ready" >"$xsession_work/openbox.log" 2>&1 &
+  xsession_track $!
+  wait_for 10 test -e "$xsession_work/wm-ready" || { echo "FAIL: openbox did not start"; return 1; }
 }
 
 # The visible window of process $1 whose size (menu bar included) is $2, e.g. 500x569.

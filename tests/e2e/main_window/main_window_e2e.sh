@@ -30,7 +30,7 @@ xsession_start || fail "no X session"
 # --- the program's windows -----------------------------------------------
 HOME=$work "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
-xsession_track $program_pid
+xsession_program $program_pid
 
 shot() { [ -n "$shots" ] && mkdir -p "$shots" && import -window root "$shots/$1.png"; }
 
@@ -64,7 +64,6 @@ menu_open() {
   done
   return 1
 }
-not() { ! "$@"; }
 # Opens the Edit menu with a click on its title and leaves it with Escape.
 escape_from_edit_menu() {
   click 56 -11
@@ -175,7 +174,7 @@ expect_line 27 "*Critical value = .0500 (7 factors)"
 # Closing the main window quits the program.
 xdotool windowactivate --sync "$main" 2>/dev/null
 xdotool key alt+F4
-wait_for 5 not kill -0 "$program_pid" 2>/dev/null ||
+wait_for 5 not running "$program_pid" ||
   fail "the program is still running after its main window closed"
 wait "$program_pid"
 status=$?

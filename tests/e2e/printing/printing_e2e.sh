@@ -30,12 +30,11 @@ fail() {
   [ -f "$work/program.log" ] && tail -n 20 "$work/program.log" | sed 's/^/  program: /'
   exit 1
 }
-not() { ! "$@"; }
 
 xsession_start 1280x1024x24 || exit 1
 (cd "$out" && exec env HOME="$out" "$program") >"$work/program.log" 2>&1 &
 program_pid=$!
-xsession_track $program_pid
+xsession_program $program_pid
 
 # shellcheck source=../journey/desktop.sh
 source "$(dirname "$0")/../journey/desktop.sh"
@@ -108,7 +107,8 @@ same_print() {
 
 # --- the worked example, calculated -------------------------------------------
 wait_window splash 300x200 ""  # its title bar shows no text
-xdotool key space
+# The splash gives way on its own, at its timer: once the main window is
+# there, the timer can move no window any more.
 wait_for 15 find_window 500x569 Quarnel >/dev/null || fail "the main window did not come"
 wait_window main 500x569 Quarnel
 xdotool windowactivate --sync "$main" 2>/dev/null

@@ -76,22 +76,23 @@ no_title_text() {
 }
 
 xsession_start 1280x1024x24 || fail "no X session"
+started=$(now_ms)
 HOME=$work "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
-xsession_track $program_pid
+xsession_program $program_pid
 
 # --- the splash: no title text, and an arrow key ends it ---------------------
 wait_for 10 window_of_size "$program_pid" 300x200 >/dev/null || fail "no splash"
 splash=$(window_of_size "$program_pid" 300x200)
-splash_at=$SECONDS
 no_title_text "$splash" || fail "the splash's title bar reads $(xprop -id "$splash" _NET_WM_NAME)"
 activate "$splash"
 xdotool key Right
-wait_for 2 window_of_size "$program_pid" 500x569 >/dev/null || fail "the Right key did not end the splash"
+wait_for 10 window_of_size "$program_pid" 500x569 >/dev/null || fail "the Right key did not end the splash"
 main=$(window_of_size "$program_pid" 500x569)
 window_of_size "$program_pid" 300x200 >/dev/null && fail "the splash stayed up after the Right key"
-# Its timer still brings the main window forward at 4 s; let that pass first.
-while [ $((SECONDS - splash_at)) -lt 6 ]; do sleep 0.2; done
+# Its timer still brings the main window forward at 4 s, a minimised one too;
+# let that pass first.
+wait_out_splash_timer "$main" "$started" || fail "the splash's timer did not show the main window"
 expect_front "$main" "the main window"
 
 # --- the plot window through Graph -------------------------------------------

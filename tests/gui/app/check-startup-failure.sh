@@ -18,13 +18,12 @@ fail() {
   sed 's/^/  program: /' "$log"
   exit 1
 }
-not() { ! "$@"; }
 
 xsession_start 800x600x24 || exit 1
 QT_QPA_PLATFORM=xcb QT_LOGGING_RULES="quarnel.dialogs.info=true" \
   "$driver" --fail-at _NewAppInstance >"$log" 2>&1 &
 pid=$!
-xsession_track $pid
+xsession_program $pid
 
 wait_for 10 window_titled $pid Quarnel >/dev/null || fail "no message box came up"
 box=$(window_titled $pid Quarnel)
@@ -35,7 +34,7 @@ grep -qx "quarnel.dialogs: message box: An exception of class std::runtime_error
 import -window root "$shots/report-box.png" || fail "no screenshot"
 xdotool windowactivate --sync "$box" 2>/dev/null
 xdotool key Return
-wait_for 10 not kill -0 $pid 2>/dev/null || fail "the run did not end once the box was answered"
+wait_for 10 not running $pid || fail "the run did not end once the box was answered"
 wait $pid
 status=$?
 [ "$status" -eq 1 ] || fail "the run ended with status $status, not 1"
