@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QString>
 
 #include "core/app/qt_platform.h"
@@ -20,8 +22,8 @@ namespace {
 QIcon IconsUnder(const QString& hicolor) {
   QIcon icon;
   for (const QFileInfo& size : QDir(hicolor).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-    const QString file = size.filePath() + "/apps/quarnel.png";
-    if (QFileInfo(file).isFile()) icon.addFile(file);
+    const QImage image = fw::ReadPictureFile(size.filePath() + "/apps/quarnel.png");
+    if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
   }
   return icon;
 }

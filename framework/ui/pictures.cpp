@@ -7,6 +7,7 @@
 
 #include "framework/graphics/graphics.h"
 #include "framework/ui/internal.h"
+#include "framework/ui/qt_services.h"
 
 namespace fw {
 namespace {
@@ -36,7 +37,7 @@ std::vector<QString> SearchFolders() {
 std::shared_ptr<Picture> ReadFromFile(const std::string& fileName) {
   const std::string path = FindPictureFile(fileName);
   if (path.empty()) return nullptr;
-  const QImage image(ToQt(path));
+  const QImage image = ReadPictureFile(ToQt(path));
   if (image.isNull()) return nullptr;
   return std::make_shared<Picture>(image);
 }

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QLoggingCategory>
 #include <QMessageBox>
@@ -89,6 +90,13 @@ const PictureFormat* FormatForPath(const QString& path) {
   for (const auto& format : kFormats)
     if (suffix == format.suffix) return &format;
   return nullptr;
+}
+
+QImage ReadPictureFile(const QString& path) {
+  QImageReader bySuffix(path, QFileInfo(path).suffix().toLatin1());
+  bySuffix.setAutoDetectImageFormat(false);
+  const QImage image = bySuffix.read();
+  return image.isNull() ? QImage(path) : image;
 }
 
 bool WritePictureFile(const QImage& image, const QString& path, const char* format, QString* error) {

@@ -19,6 +19,11 @@ struct PictureFormat {
 const PictureFormat* ExportFormats(int* count);
 // The format for a file name's suffix (png, jpg, jpeg, bmp, tif, tiff), or null.
 const PictureFormat* FormatForPath(const QString& path);
+// Reads a picture file, the reader for its suffix first: Qt told nothing, or
+// only a format it reads itself (PNG), loads every image plugin it has to
+// ask each whether it can read the file. A file whose content is not what
+// its suffix says is still read, by content. A null image where it cannot be.
+QImage ReadPictureFile(const QString& path);
 // Writes the image; on failure gives the writer's message in error.
 bool WritePictureFile(const QImage& image, const QString& path, const char* format, QString* error);
 // What the export does once the save dialog has answered: the format from the

@@ -261,4 +261,28 @@ TEST(Pictures, ReadByNameGiveNothingWhileMissingAndThePictureOnceThere) {
   fw::SetPictureFolders({});
 }
 
+// The reader named by the suffix comes first; a file that holds another
+// format than its name says is still read, by its content.
+TEST(Pictures, AFileIsReadWhateverItsSuffixSays) {
+  struct Case {
+    const char* name;
+    const char* format;  // what the file holds
+  };
+  const Case cases[] = {{"a.png", "png"},  {"a.tiff", "tiff"}, {"a.tif", "tiff"}, {"b.tiff", "png"},
+                        {"b.png", "tiff"}, {"a.PNG", "png"},   {"c", "png"},      {"d.jpg", "bmp"}};
+  QTemporaryDir dir;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString path = dir.filePath(c.name);
+    ASSERT_TRUE(Quarters()->Image().save(path, c.format));
+    ExpectSameQuarters(fw::ReadPictureFile(path), 0);
+  }
+  QFile notAPicture(dir.filePath("e.png"));
+  ASSERT_TRUE(notAPicture.open(QIODevice::WriteOnly));
+  notAPicture.write("not a picture");
+  notAPicture.close();
+  EXPECT_TRUE(fw::ReadPictureFile(notAPicture.fileName()).isNull());
+  EXPECT_TRUE(fw::ReadPictureFile(dir.filePath("missing.png")).isNull());
+}
+
 }  // namespace
