@@ -70,31 +70,12 @@ wait_for() {
   done
 }
 
-# Milliseconds on a clock that only goes forward (for wait_out_splash_timer).
+# Milliseconds on a clock that only goes forward.
 now_ms() { awk '{ printf "%d\n", $1 * 1000 }' /proc/uptime; }
 
 not() { ! "$@"; }
 
 viewable() { xwininfo -id "$1" 2>/dev/null | grep -q "Map State: IsViewable"; }
-
-# The splash's one-shot timer shows the main window 4 s after the splash was
-# made, whatever ended the splash before, and lifts it over any window opened
-# meanwhile. A script that ends the splash early calls this before it relies
-# on which window is in front: the main window ($1) is minimised, and the
-# timer's show brings it back. $2 is now_ms taken before the program started:
-# a minimise done within 4 s of that came before the timer.
-wait_out_splash_timer() {
-  local main=$1 started=$2
-  xdotool windowminimize --sync "$main" 2>/dev/null
-  if [ $(($(now_ms) - started)) -lt 3900 ]; then
-    wait_for 30 viewable "$main" || { echo "FAIL: the splash's timer did not show the main window"; return 1; }
-  else
-    # Slower than the timer, which may have come before the minimise: the
-    # window is brought back by hand once the timer is surely past.
-    wait_for 15 viewable "$main"
-    viewable "$main" || xdotool windowactivate --sync "$main" 2>/dev/null
-  fi
-}
 
 # An X server of screen size $1 with no window manager: windows sit where
 # they ask to be, and none is activated.
