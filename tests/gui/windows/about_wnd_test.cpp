@@ -146,7 +146,11 @@ TEST_F(AboutWndTest, AModifierAloneLeavesItUpAndTheNextKeyGivesWay) {
       QTest::simulateEvent(window, false, press->key, press->held, press->text, false);
     Settle();
     EXPECT_EQ(about.Visible(), !c.givesWay);
-    EXPECT_EQ(MainWindowIsFront(), c.givesWay);
+    // A window manager confirms the activation some time later.
+    if (c.givesWay)
+      EXPECT_TRUE(QTest::qWaitFor([] { return MainWindowIsFront(); }, 30000));
+    else
+      EXPECT_FALSE(MainWindowIsFront());
   }
 }
 
