@@ -7,8 +7,8 @@
 // report stays on stderr and the run ends with status 1.
 #pragma once
 
-#include <memory>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 
 #include "core/app/startup.h"

@@ -75,13 +75,12 @@ now_ms() { awk '{ printf "%d\n", $1 * 1000 }' /proc/uptime; }
 
 not() { ! "$@"; }
 
-viewable() { xwininfo -id "$1" 2>/dev/null | grep -q "Map State: IsViewable"; }
-
 # An X server of screen size $1 with no window manager: windows sit where
-# they ask to be, and none is activated.
+# they ask to be, and none is activated. Further arguments go to Xvfb; its
+# messages are in $xsession_work/xvfb.log.
 xsession_start_bare() {
-  Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp 3>"$xsession_work/display" \
-    2>"$xsession_work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp "${@:2}" \
+    3>"$xsession_work/display" 2>"$xsession_work/xvfb.log" &
   xsession_track $!
   wait_for 10 test -s "$xsession_work/display" || { echo "FAIL: Xvfb did not start"; return 1; }
   export DISPLAY=":$(head -n1 "$xsession_work/display")"

@@ -8,8 +8,9 @@ set -u
 program=$1
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
+# shellcheck source=../../e2e/lib/xsession.sh
+source "$(dirname "$0")/../../e2e/lib/xsession.sh"
+log=$xsession_work/log
 
 # A display number that no X server holds.
 free_display() {
@@ -68,29 +69,19 @@ fi
 # With a display there: one connection to it, the program's own (Xvfb's
 # audit log names each client's process).
 if command -v Xvfb >/dev/null; then
-  audit=$(mktemp -d)
-  Xvfb -displayfd 3 -audit 4 -nolisten tcp 3>"$audit/display" 2>"$audit/xvfb.log" &
-  xvfb=$!
-  for _ in $(seq 100); do [ -s "$audit/display" ] && break; sleep 0.1; done
-  HOME=$audit env -u WAYLAND_DISPLAY DISPLAY=":$(head -n1 "$audit/display")" QT_QPA_PLATFORM=xcb \
-    "$program" >"$log" 2>&1 &
+  xsession_start_bare 1024x768x24 -audit 4
+  HOME=$xsession_work QT_QPA_PLATFORM=xcb "$program" >"$log" 2>&1 &
   pid=$!
-  # The splash is up once the program's own connection has made its window.
-  for _ in $(seq 100); do
-    grep -q "pid=$pid )" "$audit/xvfb.log" && break
-    sleep 0.1
-  done
+  xsession_program $pid
+  # A second connection, a trial's say, would come before or soon after the
+  # program's own.
+  wait_for 10 grep -q "pid=$pid )" "$xsession_work/xvfb.log" || fail "the program did not connect"
   sleep 1
-  kill "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
-  kill "$xvfb"
-  wait "$xvfb" 2>/dev/null
-  connections=$(grep -c "connected from" "$audit/xvfb.log")
+  connections=$(grep -c "connected from" "$xsession_work/xvfb.log")
   [ "$connections" = 1 ] || {
     fail "a start with a display made $connections connections to it, not 1"
-    grep "connected from" "$audit/xvfb.log" | sed 's/^/  Xvfb: /'
+    grep "connected from" "$xsession_work/xvfb.log" | sed 's/^/  Xvfb: /'
   }
-  rm -rf "$audit"
 fi
 
 [ "$failed" = 0 ] && echo "PASS: no display is reported on stderr with status 1"
